@@ -1,0 +1,19 @@
+// The command line, for launchers (rofi, dmenu) and scripts.
+#pragma once
+
+#include <iosfwd>
+#include <span>
+#include <string_view>
+
+namespace zindo {
+
+struct CommandLineOutcome {
+    bool startPicker = false;
+    int exitStatus = 0;
+};
+
+// Arguments without the program name. Commands print to `out` and leave the
+// process an exit status; mistakes get one line on `err` and status 2.
+CommandLineOutcome runCommandLine(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err);
+
+}  // namespace zindo
