@@ -1,0 +1,29 @@
+# Shared by scripts/run, scripts/test and scripts/bench: Debian packages and the build.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config python3 libicu-dev)
+TEST_PACKAGES=(libgtest-dev clang libclang-rt-14-dev clang-format)
+BENCH_PACKAGES=(libbenchmark-dev)
+
+# Installs whatever of the named Debian packages is missing.
+ensure_packages() {
+    local missing=()
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# configure_and_build DIR [cmake options...]
+configure_and_build() {
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+    cmake --build "$dir" --parallel "$(nproc)"
+}
