@@ -1,0 +1,86 @@
+// The deterministic host the tests run on: a manual clock, an in-memory
+// pasteboard, a status bar that hands out items with or without a button.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/host.h"
+#include "platform/pasteboard.h"
+#include "platform/status_bar.h"
+
+namespace zindo::platform::testing {
+
+class ManualClock : public Clock {
+public:
+    double now() const override { return now_; }
+    void set(double now) { now_ = now; }
+
+private:
+    double now_ = 0.0;
+};
+
+class InMemoryPasteboard : public Pasteboard {
+public:
+    void clearContents() override;
+    bool setString(std::string_view text, std::string_view type) override;
+    std::optional<std::string> stringForType(std::string_view type) const override;
+    std::size_t itemCount() const { return items_.size(); }
+
+private:
+    std::map<std::string, std::string, std::less<>> items_;
+};
+
+class TestStatusBar : public StatusBar {
+public:
+    explicit TestStatusBar(bool itemsHaveButtons) : itemsHaveButtons_(itemsHaveButtons) {}
+    std::shared_ptr<StatusItem> statusItemWithLength(double length) override;
+    std::size_t itemsMade() const { return itemsMade_; }
+
+private:
+    bool itemsHaveButtons_;
+    std::size_t itemsMade_ = 0;
+};
+
+class TestingHost : public Host {
+public:
+    enum class StatusItems { withButton, withoutButton };
+    explicit TestingHost(StatusItems items = StatusItems::withButton) : statusBar_(items == StatusItems::withButton) {}
+
+    const Clock& clock() const override { return clock_; }
+    StatusBar& systemStatusBar() override { return statusBar_; }
+    Pasteboard& generalPasteboard() override { return pasteboard_; }
+    Rect screenFrame() const override { return Rect{0.0, 0.0, 1920.0, 1080.0}; }
+    // Finishes launching, runs the session given to runSession, and returns.
+    void run(Application& application) override;
+    void windowDidOrderFront(Window& window) override;
+    void windowDidClose(Window& window) override;
+    void activateIgnoringOtherApps() override { ++activations_; }
+
+    // What run() does once launching has finished: the test's user.
+    void runSession(std::function<void(Application&)> session) { session_ = std::move(session); }
+    // Moves time on, running delayed work and animation completions as their
+    // deadlines pass, in deadline order, each at its own deadline.
+    void advance(double seconds);
+    double now() const { return clock_.now(); }
+
+    InMemoryPasteboard& pasteboard() { return pasteboard_; }
+    const TestStatusBar& statusBar() const { return statusBar_; }
+    int activations() const { return activations_; }
+    // Windows in the order they came to the front, the newest last.
+    const std::vector<const Window*>& frontOrder() const { return frontOrder_; }
+
+private:
+    ManualClock clock_;
+    TestStatusBar statusBar_;
+    InMemoryPasteboard pasteboard_;
+    std::function<void(Application&)> session_;
+    int activations_ = 0;
+    std::vector<const Window*> frontOrder_;
+};
+
+}  // namespace zindo::platform::testing
