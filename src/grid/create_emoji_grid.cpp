@@ -1,0 +1,41 @@
+// Building the grid: a fresh document view with one button per emoji.
+#include "app/zindo_app.h"
+#include "catalogue/catalogue.h"
+#include "catalogue/search_filter.h"
+#include "grid/grid_layout.h"
+
+namespace zindo {
+namespace {
+
+constexpr double kTitleFontSize = 28.0;
+
+}  // namespace
+
+void ZindoApp::createEmojiGrid(platform::ScrollView& scrollView, std::string_view searchTerm) {
+    const Catalogue catalogue = buildCatalogue();
+    const std::vector<EmojiString> emojis = filteredEmojis(searchTerm, catalogue);
+
+    scrollView.setDocumentView(nullptr);
+
+    const auto count = static_cast<std::int64_t>(emojis.size());
+    const grid::GridLayout layout = grid::gridLayout(count);
+    auto document = std::make_shared<platform::View>();
+    document->setFrame(layout.documentFrame);
+
+    static constexpr platform::Selector kEmojiButtonClicked =
+        platform::makeSelector<&ZindoApp::emojiButtonClicked>("emojiButtonClicked:");
+    for (std::int64_t index = 0; index < count; ++index) {
+        auto button = std::make_shared<platform::Button>(layout.buttonFrame(index));
+        button->setTitle(emojis[static_cast<std::size_t>(index)]);
+        button->setBezelStyle(platform::BezelStyle::rounded);
+        button->setTarget(this);
+        button->setAction(kEmojiButtonClicked);
+        button->setFont(platform::Font::systemFontOfSize(kTitleFontSize));
+        button->setBordered(false);
+        document->addSubview(std::move(button));
+    }
+
+    scrollView.setDocumentView(std::move(document));
+}
+
+}  // namespace zindo
