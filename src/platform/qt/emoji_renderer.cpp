@@ -1,0 +1,43 @@
+#include "platform/qt/emoji_renderer.h"
+
+#include <QFontDatabase>
+#include <QPainter>
+
+namespace zindo::platform::qt {
+namespace {
+
+const QString kColourEmojiFamily = QStringLiteral("Noto Color Emoji");
+
+}  // namespace
+
+EmojiRenderer::EmojiRenderer() = default;
+
+QFont EmojiRenderer::emojiFont(double pixelSize) {
+    QFont font;
+    font.setFamilies({kColourEmojiFamily, font.family()});
+    font.setPixelSize(static_cast<int>(pixelSize + 0.5));
+    return font;
+}
+
+QString EmojiRenderer::colourEmojiFamily() { return kColourEmojiFamily; }
+
+bool EmojiRenderer::hasColourEmojiFont() { return QFontDatabase::families().contains(kColourEmojiFamily); }
+
+const QPixmap& EmojiRenderer::pixmap(const QString& text, double pixelSize, double box, qreal devicePixelRatio) {
+    const QString key = QStringLiteral("%1|%2|%3|%4").arg(text).arg(pixelSize).arg(box).arg(devicePixelRatio);
+    const auto found = cache_.constFind(key);
+    if (found != cache_.constEnd()) return *found;
+
+    const int side = static_cast<int>(box * devicePixelRatio + 0.5);
+    QPixmap pixmap(side, side);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    painter.setFont(emojiFont(pixelSize));
+    painter.drawText(QRectF(0, 0, box, box), Qt::AlignCenter, text);
+    painter.end();
+    return *cache_.insert(key, pixmap);
+}
+
+}  // namespace zindo::platform::qt

@@ -1,0 +1,29 @@
+// Emoji drawn once into a pixmap per size and device pixel ratio, then
+// blitted: drawing colour emoji text rescales the font's bitmaps on every paint.
+#pragma once
+
+#include <QFont>
+#include <QHash>
+#include <QPixmap>
+#include <QString>
+
+namespace zindo::platform::qt {
+
+class EmojiRenderer {
+public:
+    EmojiRenderer();
+
+    // A square pixmap, in device-independent pixels of side `box`, with the
+    // text centred in it at the given pixel size.
+    const QPixmap& pixmap(const QString& text, double pixelSize, double box, qreal devicePixelRatio);
+
+    // The colour emoji font first, so that no emoji falls to a black-and-white one.
+    static QFont emojiFont(double pixelSize);
+    static bool hasColourEmojiFont();
+    static QString colourEmojiFamily();
+
+private:
+    QHash<QString, QPixmap> cache_;
+};
+
+}  // namespace zindo::platform::qt

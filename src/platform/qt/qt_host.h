@@ -1,0 +1,70 @@
+// The desktop host: Qt's event loop, a monotonic clock, the tray, the
+// clipboard and one top-level widget per open window.
+#pragma once
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <map>
+#include <memory>
+
+#include "platform/clock.h"
+#include "platform/host.h"
+#include "platform/qt/clipboard.h"
+#include "platform/qt/emoji_renderer.h"
+#include "platform/qt/tray.h"
+
+class QSocketNotifier;
+
+namespace zindo::platform::qt {
+
+class WindowWidget;
+
+class MonotonicClock : public Clock {
+public:
+    MonotonicClock() { timer_.start(); }
+    double now() const override { return static_cast<double>(timer_.nsecsElapsed()) / 1e9; }
+
+private:
+    QElapsedTimer timer_;
+};
+
+class QtHost : public Host {
+public:
+    QtHost(int& argc, char** argv);
+    ~QtHost() override;
+
+    const Clock& clock() const override { return clock_; }
+    StatusBar& systemStatusBar() override { return tray_; }
+    Pasteboard& generalPasteboard() override { return clipboard_; }
+    Rect screenFrame() const override;
+
+    void run(Application& application) override;
+    void windowDidOrderFront(Window& window) override;
+    void windowDidClose(Window& window) override;
+    void activateIgnoringOtherApps() override;
+
+    // After anything that may have changed the view tree or queued work:
+    // repaints what changed and arms the timers for what is due next.
+    void afterEvent();
+    WindowWidget* widgetFor(const Window& window) const;
+
+private:
+    void runDue();
+    void quitOnSignals();
+
+    QApplication qtApplication_;
+    MonotonicClock clock_;
+    Tray tray_;
+    Clipboard clipboard_;
+    EmojiRenderer renderer_;
+    std::map<const Window*, WindowWidget*> widgets_;
+    QTimer dueTimer_;
+    QTimer frameTimer_;
+    Application* application_ = nullptr;
+    bool quitWithLastWindow_ = false;
+    bool wasAnimating_ = false;
+    QSocketNotifier* signalNotifier_ = nullptr;
+};
+
+}  // namespace zindo::platform::qt

@@ -1,0 +1,168 @@
+#include "platform/qt/window_widget.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include "platform/controls.h"
+#include "platform/qt/document_widget.h"
+#include "platform/qt/emoji_renderer.h"
+#include "platform/qt/geometry.h"
+
+namespace zindo::platform::qt {
+namespace {
+
+Qt::WindowFlags flagsFor(unsigned styleMask) {
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
+    if ((styleMask & StyleMask::titled) != 0) flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+    if ((styleMask & StyleMask::closable) != 0) flags |= Qt::WindowCloseButtonHint;
+    if ((styleMask & StyleMask::miniaturizable) != 0) flags |= Qt::WindowMinimizeButtonHint;
+    if ((styleMask & StyleMask::resizable) != 0) flags |= Qt::WindowMaximizeButtonHint;
+    return flags;
+}
+
+Qt::Alignment toQt(TextAlignment alignment) {
+    switch (alignment) {
+        case TextAlignment::center:
+            return Qt::AlignCenter;
+        case TextAlignment::right:
+            return Qt::AlignRight | Qt::AlignVCenter;
+        case TextAlignment::left:
+            break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+// Esc in the field ends the search as the clear button does.
+class SearchLineEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Escape && !text().isEmpty()) {
+            clear();
+            return;
+        }
+        QLineEdit::keyPressEvent(event);
+    }
+};
+
+}  // namespace
+
+WindowWidget::WindowWidget(Window& window, EmojiRenderer& renderer, std::function<void()> afterEvent)
+    : QWidget(nullptr, flagsFor(window.styleMask())),
+      window_(&window),
+      renderer_(renderer),
+      afterEvent_(std::move(afterEvent)) {
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setObjectName(QStringLiteral("pickerWindow"));
+    const QString title = QString::fromStdString(window.title());
+    // Qt appends " — <display name>" to a title that does not already end with it.
+    QGuiApplication::setApplicationDisplayName(title);
+    setWindowTitle(title);
+    const Rect content = window.contentRect();
+    resize(static_cast<int>(content.size.width), static_cast<int>(content.size.height));
+    for (const auto& view : window.contentView()->subviews()) realise(view);
+    placeChildren();
+}
+
+void WindowWidget::realise(const std::shared_ptr<View>& view) {
+    if (auto* field = dynamic_cast<SearchField*>(view.get())) {
+        auto* edit = new SearchLineEdit(this);
+        edit->setObjectName(QStringLiteral("searchField"));
+        edit->setPlaceholderText(QString::fromStdString(field->placeholderString()));
+        edit->setClearButtonEnabled(true);
+        edit->setText(QString::fromStdString(field->stringValue()));
+        QObject::connect(edit, &QLineEdit::textChanged, this, [this, field](const QString& text) {
+            const std::string value = text.toStdString();
+            if (value == field->stringValue()) return;
+            // Emptying the field, by the clear button, Esc or deleting, ends the search.
+            if (value.empty()) {
+                field->userDidCancelSearch();
+            } else {
+                field->userDidEditText(value);
+            }
+            afterEvent_();
+        });
+        fields_.emplace_back(field, edit);
+        children_.push_back({view.get(), edit});
+    } else if (auto* scrollView = dynamic_cast<ScrollView*>(view.get())) {
+        auto* area = new QScrollArea(this);
+        area->setObjectName(QStringLiteral("scrollView"));
+        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        area->setVerticalScrollBarPolicy(scrollView->hasVerticalScroller() && !scrollView->autohidesScrollers()
+                                             ? Qt::ScrollBarAlwaysOn
+                                             : Qt::ScrollBarAsNeeded);
+        area->setAlignment(Qt::AlignLeft | Qt::AlignTop);  // a short document sits at the top
+        area->setWidgetResizable(false);
+        auto* document = new DocumentWidget(*scrollView, renderer_, afterEvent_);
+        area->setWidget(document);
+        documents_.emplace_back(area, document);
+        children_.push_back({view.get(), area});
+    } else if (auto* text = dynamic_cast<TextField*>(view.get())) {
+        auto* label = new QLabel(QString::fromStdString(text->stringValue()), this);
+        label->setObjectName(QStringLiteral("credits"));
+        label->setAlignment(toQt(text->alignment()));
+        QFont font = label->font();
+        font.setPixelSize(static_cast<int>(text->font().pointSize + 0.5));
+        label->setFont(font);
+        if (text->textColor() == Color::secondaryLabel) {
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, palette.color(QPalette::PlaceholderText));
+            label->setPalette(palette);
+        }
+        children_.push_back({view.get(), label});
+    }
+}
+
+void WindowWidget::placeChildren() {
+    // Frames are measured from the bottom-left corner, so a resize keeps
+    // their distance from the bottom, not from the top.
+    const double height = this->height();
+    for (const Realised& child : children_) child.widget->setGeometry(toQt(child.view->frame(), height).toRect());
+}
+
+void WindowWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeChildren();
+}
+
+void WindowWidget::syncFromTree(bool animating) {
+    if (dismissed_) return;
+    for (auto& [field, edit] : fields_) {
+        const QString text = QString::fromStdString(field->stringValue());
+        if (edit->text() != text) {
+            const QSignalBlocker blocker(edit);
+            edit->setText(text);
+        }
+    }
+    for (auto& [area, document] : documents_) {
+        if (document->syncDocument()) {
+            area->verticalScrollBar()->setValue(0);  // a new document shows its top
+        } else if (animating) {
+            document->update();
+        }
+    }
+}
+
+void WindowWidget::dismiss() {
+    dismissed_ = true;
+    window_ = nullptr;
+    hide();
+    deleteLater();
+}
+
+void WindowWidget::closeEvent(QCloseEvent* event) {
+    // The close button: the window closes in the view tree, which dismisses us.
+    event->ignore();
+    if (window_ == nullptr) return;
+    window_->close();
+    afterEvent_();
+}
+
+}  // namespace zindo::platform::qt
