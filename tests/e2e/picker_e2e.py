@@ -1,0 +1,153 @@
+#!/usr/bin/env python3
+"""The picker as a user meets it: on a real X server with a window manager and
+a tray, clicked and typed into with xdotool, the clipboard read by xclip."""
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+BINARY = os.environ.get("ZINDO_BINARY", "build/zindozindo")
+SCREENSHOT = os.environ.get("ZINDO_SCREENSHOT")  # where to keep a picture of the picker, if anywhere
+
+
+def wait_for(what, probe, timeout=10.0):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        result = probe()
+        if result:
+            return result
+        time.sleep(0.05)
+    raise AssertionError("timed out waiting for " + what)
+
+
+class Desktop:
+    """Xvfb on a display of its own choosing, openbox and trayer."""
+
+    def __enter__(self):
+        read, write = os.pipe()
+        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x800x24",
+                                      "-nolisten", "tcp"], pass_fds=[write], stderr=subprocess.DEVNULL)
+        os.close(write)
+        with os.fdopen(read) as display:
+            self.env = dict(os.environ, DISPLAY=":" + display.readline().strip())
+        self.env.pop("WAYLAND_DISPLAY", None)
+        self.env["QT_QPA_PLATFORM"] = "xcb"
+        self.runtime = tempfile.TemporaryDirectory()
+        self.env["XDG_RUNTIME_DIR"] = self.runtime.name
+        self.helpers = [subprocess.Popen(["openbox"], env=self.env, stderr=subprocess.DEVNULL)]
+        wait_for("the window manager", lambda: "window id" in self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"))
+        self.helpers.append(subprocess.Popen(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request",
+                                              "--height", "32"], env=self.env, stderr=subprocess.DEVNULL))
+        return self
+
+    def __exit__(self, *exc):
+        for process in reversed(self.helpers + [self.xvfb]):
+            process.terminate()
+            process.wait(5)
+        self.runtime.cleanup()
+
+    def run(self, *command):
+        return subprocess.run(command, env=self.env, capture_output=True, text=True).stdout
+
+    def clipboard(self):
+        return subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.env, capture_output=True).stdout
+
+
+class PickerEndToEndTest(unittest.TestCase):
+    def setUp(self):
+        self.desktop = Desktop().__enter__()
+        self.picker = subprocess.Popen([BINARY], env=self.desktop.env, stderr=subprocess.PIPE)
+
+    def tearDown(self):
+        if self.picker.poll() is None:
+            self.picker.kill()
+        self.picker.wait(5)
+        self.desktop.__exit__()
+
+    def tray_icon_centre(self):
+        def docked():
+            tree = self.desktop.run("xwininfo", "-root", "-tree")
+            match = re.search(r'\("zindozindo" "ZindoZindo"\)\s+(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+)', tree)
+            if not match or int(match[1]) < 8:
+                return None
+            width, height, x, y = map(int, match.groups())
+            return x + width // 2, y + height // 2
+        return wait_for("the duck in the tray", docked)
+
+    def picker_window(self):
+        found = self.desktop.run("xdotool", "search", "--name", "Select Emoji").split()
+        return found[0] if found else None
+
+    def window_origin(self, window):
+        info = self.desktop.run("xwininfo", "-id", window)
+        return (int(re.search(r"Absolute upper-left X:\s+(\d+)", info)[1]),
+                int(re.search(r"Absolute upper-left Y:\s+(\d+)", info)[1]))
+
+    def grid_picture(self, window):
+        x, y = self.window_origin(window)
+        return subprocess.run(["import", "-window", "root", "-crop", "460x480+%d+%d" % (x + 20, y + 50), "rgb:-"],
+                              env=self.desktop.env, capture_output=True).stdout
+
+    def open_picker(self):
+        x, y = self.tray_icon_centre()
+        self.desktop.run("xdotool", "mousemove", str(x), str(y), "click", "1")
+        window = wait_for("the picker window", self.picker_window)
+        wait_for("the grid", lambda: len(set(self.grid_picture(window))) > 16)
+        return window
+
+    def click_first_cell(self, window, count):
+        x, y = self.window_origin(window)
+        # Rows hang from the content height; a short document is at least 100 points high.
+        content_height = (count + 7) // 8 * 52 + 24
+        top = max(content_height, 100) - content_height + 20
+        self.desktop.run("xdotool", "mousemove", str(x + 20 + 12 + 22), str(y + 50 + 1 + top + 22), "click", "1")
+
+    def results(self, term):
+        return subprocess.run([BINARY, "--search", term], capture_output=True).stdout.split(b"\n")[:-1]
+
+    def test_a_user_opens_the_picker_searches_and_copies(self):
+        window = self.open_picker()
+        self.assertEqual(self.desktop.run("xprop", "-id", window, "_NET_WM_NAME").strip(),
+                         '_NET_WM_NAME(UTF8_STRING) = "\U0001F986 ZindoZindo - Select Emoji"')
+        info = self.desktop.run("xwininfo", "-id", window)
+        self.assertIn("Width: 500", info)
+        self.assertIn("Height: 580", info)
+        if SCREENSHOT:
+            subprocess.run(["import", "-window", window, SCREENSHOT], env=self.desktop.env, check=True)
+
+        # Joined by U+200D and ending in U+FE0F: the polar bear.
+        for term in ["polar", "family"]:
+            if term != "polar":
+                window = self.open_picker()
+            before = self.grid_picture(window)
+            self.desktop.run("xdotool", "windowactivate", "--sync", window)
+            self.desktop.run("xdotool", "type", "--delay", "20", term)
+            wait_for("the grid to change", lambda: self.grid_picture(window) != before)
+            found = self.results(term)
+            expected = found[0]
+            self.click_first_cell(window, len(found))
+            clicked = time.monotonic()
+            time.sleep(0.15)
+            still_open = self.picker_window() is not None
+            self.assertLess(time.monotonic() - clicked, 0.3, "the machine is too slow to see 0.2 s")
+            self.assertTrue(still_open, "closed before 0.2 s")
+            wait_for("the picker to close", lambda: self.picker_window() is None, timeout=1.0)
+            self.assertEqual(self.desktop.clipboard(), expected, "the copy outlives the picker")
+        self.assertEqual(self.results("polar")[0], "\U0001F43B\u200D\u2744\uFE0F".encode())
+
+    def test_quit_in_the_tray_menu_ends_the_process_cleanly(self):
+        x, y = self.tray_icon_centre()
+        self.desktop.run("xdotool", "mousemove", str(x), str(y), "click", "3")
+        menu = wait_for("the menu", lambda: self.desktop.run("xdotool", "search", "--onlyvisible", "--class",
+                                                             "zindozindo").split())
+        self.assertTrue(menu)
+        time.sleep(0.2)
+        self.desktop.run("xdotool", "key", "Down", "Return")
+        self.assertEqual(self.picker.wait(5), 0)
+
+
+if __name__ == "__main__":
+    unittest.main()
