@@ -19,6 +19,11 @@ QFont EmojiRenderer::emojiFont(double pixelSize) {
     return font;
 }
 
+QString EmojiRenderer::drawableText(QString text) {
+    text.remove(QChar(0xFE0F));
+    return text;
+}
+
 QString EmojiRenderer::colourEmojiFamily() { return kColourEmojiFamily; }
 
 bool EmojiRenderer::hasColourEmojiFont() { return QFontDatabase::families().contains(kColourEmojiFamily); }
@@ -35,7 +40,7 @@ const QPixmap& EmojiRenderer::pixmap(const QString& text, double pixelSize, doub
     QPainter painter(&pixmap);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     painter.setFont(emojiFont(pixelSize));
-    painter.drawText(QRectF(0, 0, box, box), Qt::AlignCenter, text);
+    painter.drawText(QRectF(0, 0, box, box), Qt::AlignCenter, drawableText(text));
     painter.end();
     return *cache_.insert(key, pixmap);
 }

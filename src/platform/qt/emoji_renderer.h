@@ -19,6 +19,11 @@ public:
 
     // The colour emoji font first, so that no emoji falls to a black-and-white one.
     static QFont emojiFont(double pixelSize);
+    // The text as the colour font shapes it into one glyph. The font has no
+    // U+FE0F, so Qt takes that from another font and splits the sequence
+    // (an eye and a bubble instead of 👁️‍🗨️); without it every emoji in the
+    // list comes out whole. Only the drawing drops it: copies stay exact.
+    static QString drawableText(QString text);
     static bool hasColourEmojiFont();
     static QString colourEmojiFamily();
 

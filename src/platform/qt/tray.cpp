@@ -25,7 +25,7 @@ QIcon iconFromGlyph(const QString& glyph) {
             painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                                    QPainter::SmoothPixmapTransform);
             painter.setFont(EmojiRenderer::emojiFont(pixels * 0.8));
-            painter.drawText(QRectF(0, 0, pixels, pixels), Qt::AlignCenter, glyph);
+            painter.drawText(QRectF(0, 0, pixels, pixels), Qt::AlignCenter, EmojiRenderer::drawableText(glyph));
             painter.end();
             icon.addPixmap(pixmap);
         }
