@@ -24,7 +24,10 @@ def wait_for(what, probe, timeout=10.0):
 
 
 class Desktop:
-    """Xvfb on a display of its own choosing, openbox and trayer."""
+    """Xvfb on a display of its own choosing, openbox and, unless told not to, trayer."""
+
+    def __init__(self, tray=True):
+        self.with_tray = tray
 
     def __enter__(self):
         read, write = os.pipe()
@@ -39,9 +42,13 @@ class Desktop:
         self.env["XDG_RUNTIME_DIR"] = self.runtime.name
         self.helpers = [subprocess.Popen(["openbox"], env=self.env, stderr=subprocess.DEVNULL)]
         wait_for("the window manager", lambda: "window id" in self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"))
+        if self.with_tray:
+            self.start_tray()
+        return self
+
+    def start_tray(self):
         self.helpers.append(subprocess.Popen(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request",
                                               "--height", "32"], env=self.env, stderr=subprocess.DEVNULL))
-        return self
 
     def __exit__(self, *exc):
         for process in reversed(self.helpers + [self.xvfb]):
@@ -56,16 +63,25 @@ class Desktop:
         return subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.env, capture_output=True).stdout
 
 
-class PickerEndToEndTest(unittest.TestCase):
+class EndToEndTest(unittest.TestCase):
+    """Starts the program as a user would, on a desktop of its own."""
+    tray = True
+
     def setUp(self):
-        self.desktop = Desktop().__enter__()
-        self.picker = subprocess.Popen([BINARY], env=self.desktop.env, stderr=subprocess.PIPE)
+        self.desktop = Desktop(self.tray).__enter__()
+        self.errors = tempfile.TemporaryFile()
+        self.picker = subprocess.Popen([BINARY], env=self.desktop.env, stderr=self.errors)
 
     def tearDown(self):
         if self.picker.poll() is None:
             self.picker.kill()
         self.picker.wait(5)
         self.desktop.__exit__()
+        self.errors.close()
+
+    def stderr(self):
+        self.errors.seek(0)
+        return self.errors.read().decode()
 
     def tray_icon_centre(self):
         def docked():
@@ -108,6 +124,12 @@ class PickerEndToEndTest(unittest.TestCase):
     def results(self, term):
         return subprocess.run([BINARY, "--search", term], capture_output=True).stdout.split(b"\n")[:-1]
 
+    def close_with_the_window_manager(self, window):
+        self.desktop.run("xdotool", "windowactivate", "--sync", window, "key", "alt+F4")
+        wait_for("the picker to close", lambda: self.picker_window() is None)
+
+
+class PickerEndToEndTest(EndToEndTest):
     def test_a_user_opens_the_picker_searches_and_copies(self):
         window = self.open_picker()
         self.assertEqual(self.desktop.run("xprop", "-id", window, "_NET_WM_NAME").strip(),
@@ -147,6 +169,33 @@ class PickerEndToEndTest(unittest.TestCase):
         time.sleep(0.2)
         self.desktop.run("xdotool", "key", "Down", "Return")
         self.assertEqual(self.picker.wait(5), 0)
+
+    def test_closing_the_picker_keeps_the_duck_and_sigterm_ends_cleanly(self):
+        self.close_with_the_window_manager(self.open_picker())
+        time.sleep(0.5)
+        self.assertIsNone(self.picker.poll(), "the duck stays after its picker closes")
+        self.open_picker()
+        self.picker.terminate()
+        self.assertEqual(self.picker.wait(5), 0)
+        self.assertEqual(self.stderr(), "")
+
+
+class WithoutTrayEndToEndTest(EndToEndTest):
+    tray = False
+
+    def test_a_picker_opens_at_once_and_its_close_ends_the_process(self):
+        self.close_with_the_window_manager(wait_for("the picker window", self.picker_window))
+        self.assertEqual(self.picker.wait(5), 0)
+        self.assertIn("no system tray", self.stderr())
+
+    def test_a_tray_that_starts_later_gets_the_duck(self):
+        window = wait_for("the picker window", self.picker_window)
+        self.desktop.start_tray()
+        self.tray_icon_centre()
+        self.close_with_the_window_manager(window)
+        time.sleep(0.5)
+        self.assertIsNone(self.picker.poll(), "with a tray the duck stays")
+        self.open_picker()
 
 
 if __name__ == "__main__":

@@ -1,7 +1,6 @@
 #include "platform/qt/window_widget.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,10 +60,7 @@ WindowWidget::WindowWidget(Window& window, EmojiRenderer& renderer, std::functio
       afterEvent_(std::move(afterEvent)) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setObjectName(QStringLiteral("pickerWindow"));
-    const QString title = QString::fromStdString(window.title());
-    // Qt appends " — <display name>" to a title that does not already end with it.
-    QGuiApplication::setApplicationDisplayName(title);
-    setWindowTitle(title);
+    setWindowTitle(QString::fromStdString(window.title()));
     const Rect content = window.contentRect();
     resize(static_cast<int>(content.size.width), static_cast<int>(content.size.height));
     for (const auto& view : window.contentView()->subviews()) realise(view);
