@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """The picker as a user meets it: on a real X server with a window manager and
 a tray, clicked and typed into with xdotool, the clipboard read by xclip."""
+import ctypes
 import os
 import re
 import subprocess
@@ -13,14 +14,41 @@ BINARY = os.environ.get("ZINDO_BINARY", "build/zindozindo")
 SCREENSHOT = os.environ.get("ZINDO_SCREENSHOT")  # where to keep a picture of the picker, if anywhere
 
 
-def wait_for(what, probe, timeout=10.0):
+def wait_for(what, probe, timeout=10.0, poll=0.05):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
         result = probe()
         if result:
             return result
-        time.sleep(0.05)
+        time.sleep(poll)
     raise AssertionError("timed out waiting for " + what)
+
+
+def tray_is_running(display):
+    """Whether a tray host owns the display's tray selection, as a program starting now would see."""
+    x11 = ctypes.CDLL("libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XInternAtom.restype = ctypes.c_ulong
+    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x11.XGetSelectionOwner.restype = ctypes.c_ulong
+    x11.XGetSelectionOwner.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    connection = x11.XOpenDisplay(display.encode())
+    try:
+        return x11.XGetSelectionOwner(connection, x11.XInternAtom(connection, b"_NET_SYSTEM_TRAY_S0", 0)) != 0
+    finally:
+        x11.XCloseDisplay(connection)
+
+
+def docked_tray_icon(desktop):
+    """The centre of the duck's icon in the tray, once it is docked and has a size."""
+    tree = desktop.run("xwininfo", "-root", "-tree")
+    match = re.search(r'\("zindozindo" "ZindoZindo"\)\s+(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+)', tree)
+    if not match or int(match[1]) < 8:
+        return None
+    width, height, x, y = map(int, match.groups())
+    return x + width // 2, y + height // 2
 
 
 class Desktop:
@@ -49,6 +77,7 @@ class Desktop:
     def start_tray(self):
         self.helpers.append(subprocess.Popen(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request",
                                               "--height", "32"], env=self.env, stderr=subprocess.DEVNULL))
+        wait_for("the tray", lambda: tray_is_running(self.env["DISPLAY"]))
 
     def __exit__(self, *exc):
         for process in reversed(self.helpers + [self.xvfb]):
@@ -84,14 +113,7 @@ class EndToEndTest(unittest.TestCase):
         return self.errors.read().decode()
 
     def tray_icon_centre(self):
-        def docked():
-            tree = self.desktop.run("xwininfo", "-root", "-tree")
-            match = re.search(r'\("zindozindo" "ZindoZindo"\)\s+(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+)', tree)
-            if not match or int(match[1]) < 8:
-                return None
-            width, height, x, y = map(int, match.groups())
-            return x + width // 2, y + height // 2
-        return wait_for("the duck in the tray", docked)
+        return wait_for("the duck in the tray", lambda: docked_tray_icon(self.desktop))
 
     def picker_window(self):
         found = self.desktop.run("xdotool", "search", "--name", "Select Emoji").split()
@@ -160,7 +182,8 @@ class PickerEndToEndTest(EndToEndTest):
             self.assertEqual(self.desktop.clipboard(), expected, "the copy outlives the picker")
         self.assertEqual(self.results("polar")[0], "\U0001F43B\u200D\u2744\uFE0F".encode())
 
-    def test_quit_in_the_tray_menu_ends_the_process_cleanly(self):
+    def test_quit_in_the_tray_menu_ends_the_process_cleanly_with_a_picker_open(self):
+        self.open_picker()
         x, y = self.tray_icon_centre()
         self.desktop.run("xdotool", "mousemove", str(x), str(y), "click", "3")
         menu = wait_for("the menu", lambda: self.desktop.run("xdotool", "search", "--onlyvisible", "--class",

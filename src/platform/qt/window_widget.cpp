@@ -154,8 +154,9 @@ void WindowWidget::dismiss() {
 }
 
 void WindowWidget::closeEvent(QCloseEvent* event) {
-    // The close button: the window closes in the view tree, which dismisses us.
-    event->ignore();
+    // The close button, or Qt closing every window to quit: the window closes
+    // in the view tree, which dismisses us. Refusing would cancel a quit.
+    event->accept();
     if (window_ == nullptr) return;
     window_->close();
     afterEvent_();
