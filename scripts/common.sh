@@ -4,7 +4,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config python3 libicu-dev qt6-base-dev fonts-noto-color-emoji)
 TEST_PACKAGES=(libgtest-dev clang libclang-rt-14-dev clang-format xvfb openbox trayer xdotool xclip x11-utils imagemagick desktop-file-utils appstream)
-BENCH_PACKAGES=(libbenchmark-dev)
+BENCH_PACKAGES=(libbenchmark-dev xvfb openbox trayer x11-utils)
 
 # Installs whatever of the named Debian packages is missing.
 ensure_packages() {
