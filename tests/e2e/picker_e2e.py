@@ -24,6 +24,11 @@ def wait_for(what, probe, timeout=10.0, poll=0.05):
     raise AssertionError("timed out waiting for " + what)
 
 
+def written(file):
+    file.seek(0)
+    return file.read()
+
+
 def tray_is_running(display):
     """Whether a tray host owns the display's tray selection, as a program starting now would see."""
     x11 = ctypes.CDLL("libX11.so.6")
@@ -109,8 +114,7 @@ class EndToEndTest(unittest.TestCase):
         self.errors.close()
 
     def stderr(self):
-        self.errors.seek(0)
-        return self.errors.read().decode()
+        return written(self.errors).decode()
 
     def tray_icon_centre(self):
         return wait_for("the duck in the tray", lambda: docked_tray_icon(self.desktop))
@@ -219,6 +223,24 @@ class WithoutTrayEndToEndTest(EndToEndTest):
         time.sleep(0.5)
         self.assertIsNone(self.picker.poll(), "with a tray the duck stays")
         self.open_picker()
+
+
+class WithoutColourEmojiFontTest(unittest.TestCase):
+    def test_one_warning_and_the_program_still_runs(self):
+        with tempfile.TemporaryDirectory() as fonts:
+            config = os.path.join(fonts, "fonts.conf")
+            with open(config, "w") as out:
+                out.write('<?xml version="1.0"?><fontconfig><dir>/usr/share/fonts/truetype/dejavu</dir>'
+                          '<cachedir>%s</cachedir></fontconfig>' % fonts)
+            env = dict(os.environ, QT_QPA_PLATFORM="offscreen", FONTCONFIG_FILE=config, XDG_RUNTIME_DIR=fonts)
+            with tempfile.TemporaryFile() as errors:
+                program = subprocess.Popen([BINARY], env=env, stderr=errors)
+                # Offscreen has no tray: the picker it opens instead says the program got that far.
+                wait_for("the start", lambda: b"no system tray" in written(errors))
+                program.terminate()
+                self.assertEqual(program.wait(5), 0)
+                warnings = [line for line in written(errors).decode().splitlines() if "colour emoji font" in line]
+        self.assertEqual(len(warnings), 1, warnings)
 
 
 if __name__ == "__main__":
