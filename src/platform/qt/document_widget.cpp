@@ -9,17 +9,17 @@
 namespace zindo::platform::qt {
 
 DocumentWidget::DocumentWidget(ScrollView& scrollView, EmojiRenderer& renderer, std::function<void()> afterClick)
-    : scrollView_(scrollView), renderer_(renderer), afterClick_(std::move(afterClick)) {
+    : scrollView_(&scrollView), renderer_(renderer), afterClick_(std::move(afterClick)) {
     setMouseTracking(true);
     setObjectName(QStringLiteral("emojiGrid"));
     syncDocument();
 }
 
 bool DocumentWidget::syncDocument() {
-    if (scrollView_.documentGeneration() == generation_) return false;
-    generation_ = scrollView_.documentGeneration();
+    if (scrollView_ == nullptr || scrollView_->documentGeneration() == generation_) return false;
+    generation_ = scrollView_->documentGeneration();
     hovered_ = pressed_ = kNone;
-    const View* document = scrollView_.documentView().get();
+    const View* document = this->document();
     const Size size = document != nullptr ? document->frame().size : Size{};
     setFixedSize(static_cast<int>(size.width), static_cast<int>(size.height));
     update();
@@ -27,7 +27,7 @@ bool DocumentWidget::syncDocument() {
 }
 
 std::ptrdiff_t DocumentWidget::buttonAt(QPointF position) const {
-    const View* document = scrollView_.documentView().get();
+    const View* document = this->document();
     if (document == nullptr) return kNone;
     const Point point = fromQt(position, document->frame().size.height);
     const auto& subviews = document->subviews();
@@ -46,7 +46,7 @@ void DocumentWidget::setHovered(std::ptrdiff_t index) {
 }
 
 void DocumentWidget::paintEvent(QPaintEvent* event) {
-    const View* document = scrollView_.documentView().get();
+    const View* document = this->document();
     if (document == nullptr) return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -95,7 +95,7 @@ void DocumentWidget::mouseReleaseEvent(QMouseEvent* event) {
     pressed_ = kNone;
     update();
     if (released == kNone || released != pressed) return;
-    const View* document = scrollView_.documentView().get();
+    const View* document = this->document();
     // Held for the click: the action may rebuild the grid.
     const std::shared_ptr<View> view = document->subviews()[static_cast<std::size_t>(released)];
     static_cast<Button&>(*view).performClick();

@@ -19,6 +19,8 @@ public:
     // Brings the widget's size in line with the document; true when the
     // document is a new one.
     bool syncDocument();
+    // Lets go of the scroll view, which is going away with its window.
+    void detach() { scrollView_ = nullptr; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -29,10 +31,11 @@ protected:
 
 private:
     static constexpr std::ptrdiff_t kNone = -1;
+    const View* document() const { return scrollView_ != nullptr ? scrollView_->documentView().get() : nullptr; }
     std::ptrdiff_t buttonAt(QPointF position) const;
     void setHovered(std::ptrdiff_t index);
 
-    ScrollView& scrollView_;
+    ScrollView* scrollView_;
     EmojiRenderer& renderer_;
     std::function<void()> afterClick_;
     std::uint64_t generation_ = ~std::uint64_t{0};

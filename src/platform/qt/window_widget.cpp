@@ -149,6 +149,13 @@ void WindowWidget::syncFromTree(bool animating) {
 void WindowWidget::dismiss() {
     dismissed_ = true;
     window_ = nullptr;
+    // The views go with the window; events still queued for this widget
+    // before its deletion must not reach them.
+    for (auto& [field, edit] : fields_) QObject::disconnect(edit, nullptr, this, nullptr);
+    for (auto& [area, document] : documents_) document->detach();
+    children_.clear();
+    fields_.clear();
+    documents_.clear();
     hide();
     deleteLater();
 }
