@@ -9,6 +9,16 @@ namespace {
 
 constexpr double kTitleFontSize = 28.0;
 
+// "🐶, dog, puppy, pet, face, animal": what the cell shows, then what it means.
+std::string describe(EmojiString emoji, KeywordMap::Keywords keywords) {
+    std::string description(emoji);
+    for (const std::string_view keyword : keywords) {
+        description += ", ";
+        description += keyword;
+    }
+    return description;
+}
+
 }  // namespace
 
 void ZindoApp::createEmojiGrid(platform::ScrollView& scrollView, std::string_view searchTerm) {
@@ -25,13 +35,15 @@ void ZindoApp::createEmojiGrid(platform::ScrollView& scrollView, std::string_vie
     static constexpr platform::Selector kEmojiButtonClicked =
         platform::makeSelector<&ZindoApp::emojiButtonClicked>("emojiButtonClicked:");
     for (std::int64_t index = 0; index < count; ++index) {
+        const EmojiString emoji = emojis[static_cast<std::size_t>(index)];
         auto button = std::make_shared<platform::Button>(layout.buttonFrame(index));
-        button->setTitle(emojis[static_cast<std::size_t>(index)]);
+        button->setTitle(emoji);
         button->setBezelStyle(platform::BezelStyle::rounded);
         button->setTarget(this);
         button->setAction(kEmojiButtonClicked);
         button->setFont(platform::Font::systemFontOfSize(kTitleFontSize));
         button->setBordered(false);
+        button->setToolTip(describe(emoji, catalogue.emojiKeywords.lookup(emoji)));
         document->addSubview(std::move(button));
     }
 

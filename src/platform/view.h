@@ -2,6 +2,8 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/geometry.h"
@@ -47,6 +49,10 @@ public:
     void setAlphaValue(double alpha) { alpha_ = alpha; }
     Animator animator() { return Animator(*this); }
 
+    // Shown on hover, and what assistive technologies read as the description.
+    const std::string& toolTip() const { return toolTip_; }
+    void setToolTip(std::string_view toolTip) { toolTip_ = toolTip; }
+
     // The window whose content view this view lies in, or null.
     Window* window() const;
 
@@ -56,6 +62,7 @@ private:
     View* superview_ = nullptr;
     std::vector<std::shared_ptr<View>> subviews_;
     double alpha_ = 1.0;
+    std::string toolTip_;
     Window* window_ = nullptr;  // set on a window's content view only
 };
 

@@ -50,6 +50,20 @@ TEST(CreateEmojiGridTest, ARepeatedEmojiGetsAButtonEachAndTitlesKeepJoinersAndSe
     EXPECT_NE(std::adjacent_find(sorted.begin(), sorted.end()), sorted.end()) << "the list holds repeats";
 }
 
+// What the tool tip and screen readers give for a cell: the emoji, then its keywords.
+TEST(CreateEmojiGridTest, EveryButtonIsDescribedByItsEmojiAndKeywords) {
+    PickerSession session;
+    const auto picker = session.openPicker();
+    session.zindo.createEmojiGrid(*picker.scrollView, "puppy");
+    ASSERT_EQ(picker.titles(), (std::vector<std::string>{utf8("1F97A"), utf8("1F436")}));
+    EXPECT_EQ(picker.buttons()[1]->toolTip(), utf8("1F436") + ", dog, puppy, pet, face, animal");
+
+    // An emoji with no keyword row is described by itself.
+    session.zindo.createEmojiGrid(*picker.scrollView, utf8("1F62E"));
+    ASSERT_FALSE(picker.buttons().empty());
+    EXPECT_EQ(picker.buttons()[0]->toolTip(), utf8("1F62E"));
+}
+
 TEST(CreateEmojiGridTest, EachBuildReplacesTheDocumentAndEmptyResultsGiveA100PointDocument) {
     PickerSession session;
     const auto picker = session.openPicker();
