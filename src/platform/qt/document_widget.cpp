@@ -1,16 +1,49 @@
 #include "platform/qt/document_widget.h"
 
+#include <QAccessible>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScrollArea>
+#include <QToolTip>
 
 #include "platform/qt/geometry.h"
+#include "platform/qt/grid_focus.h"
 
 namespace zindo::platform::qt {
+namespace {
+
+std::optional<FocusMove> focusMoveFor(int key) {
+    switch (key) {
+        case Qt::Key_Left:
+            return FocusMove::left;
+        case Qt::Key_Right:
+            return FocusMove::right;
+        case Qt::Key_Up:
+            return FocusMove::up;
+        case Qt::Key_Down:
+            return FocusMove::down;
+        case Qt::Key_Home:
+            return FocusMove::first;
+        case Qt::Key_End:
+            return FocusMove::last;
+        case Qt::Key_PageUp:
+            return FocusMove::pageUp;
+        case Qt::Key_PageDown:
+            return FocusMove::pageDown;
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
 
 DocumentWidget::DocumentWidget(ScrollView& scrollView, EmojiRenderer& renderer, std::function<void()> afterClick)
     : scrollView_(&scrollView), renderer_(renderer), afterClick_(std::move(afterClick)) {
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     setObjectName(QStringLiteral("emojiGrid"));
     syncDocument();
 }
@@ -19,30 +52,118 @@ bool DocumentWidget::syncDocument() {
     if (scrollView_ == nullptr || scrollView_->documentGeneration() == generation_) return false;
     generation_ = scrollView_->documentGeneration();
     hovered_ = pressed_ = kNone;
+    cells_.clear();
     const View* document = this->document();
+    if (document != nullptr) {
+        const auto& subviews = document->subviews();
+        for (std::size_t index = 0; index < subviews.size(); ++index) {
+            if (dynamic_cast<const Button*>(subviews[index].get()) != nullptr) cells_.push_back(index);
+        }
+    }
     const Size size = document != nullptr ? document->frame().size : Size{};
     setFixedSize(static_cast<int>(size.width), static_cast<int>(size.height));
+    // A focused grid starts again at its first cell.
+    focused_ = kNone;
+    if (hasFocus() && !cells_.empty()) setFocused(0);
+    if (QAccessible::isActive()) {
+        QAccessibleEvent reordered(this, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&reordered);
+    }
     update();
     return true;
 }
 
-std::ptrdiff_t DocumentWidget::buttonAt(QPointF position) const {
+void DocumentWidget::detach() {
+    scrollView_ = nullptr;
+    cells_.clear();
+    hovered_ = pressed_ = focused_ = kNone;
+}
+
+const Button* DocumentWidget::cell(std::ptrdiff_t index) const {
+    const View* document = this->document();
+    if (document == nullptr || index < 0 || index >= cellCount()) return nullptr;
+    return static_cast<const Button*>(document->subviews()[cells_[static_cast<std::size_t>(index)]].get());
+}
+
+QRect DocumentWidget::cellRect(std::ptrdiff_t index) const {
+    const Button* button = cell(index);
+    if (button == nullptr) return {};
+    return toQt(button->frame(), document()->frame().size.height).toRect();
+}
+
+void DocumentWidget::pressCell(std::ptrdiff_t index) {
+    if (cell(index) == nullptr) return;
+    // Held for the click: the action may rebuild the grid.
+    const std::shared_ptr<View> view = document()->subviews()[cells_[static_cast<std::size_t>(index)]];
+    static_cast<Button&>(*view).performClick();
+    afterClick_();
+}
+
+std::ptrdiff_t DocumentWidget::cellAt(QPointF position) const {
     const View* document = this->document();
     if (document == nullptr) return kNone;
     const Point point = fromQt(position, document->frame().size.height);
-    const auto& subviews = document->subviews();
     // Topmost first, as the view tree stacks them.
-    for (auto index = static_cast<std::ptrdiff_t>(subviews.size()) - 1; index >= 0; --index) {
-        const View& view = *subviews[static_cast<std::size_t>(index)];
-        if (dynamic_cast<const Button*>(&view) != nullptr && contains(view.frame(), point)) return index;
+    for (std::ptrdiff_t index = cellCount() - 1; index >= 0; --index) {
+        if (contains(cell(index)->frame(), point)) return index;
     }
     return kNone;
+}
+
+// Buttons in the first row share its origin.
+std::ptrdiff_t DocumentWidget::columns() const {
+    if (cells_.empty()) return 1;
+    const double firstRow = cell(0)->frame().origin.y;
+    std::ptrdiff_t count = 1;
+    while (count < cellCount() && cell(count)->frame().origin.y == firstRow) ++count;
+    return count;
+}
+
+std::ptrdiff_t DocumentWidget::visibleRows() const {
+    const std::ptrdiff_t perRow = columns();
+    if (cellCount() <= perRow || parentWidget() == nullptr) return 1;
+    const double pitch = cell(0)->frame().origin.y - cell(perRow)->frame().origin.y;
+    return std::max<std::ptrdiff_t>(1, static_cast<std::ptrdiff_t>(parentWidget()->height() / pitch));
 }
 
 void DocumentWidget::setHovered(std::ptrdiff_t index) {
     if (index == hovered_) return;
     hovered_ = index;
     update();
+}
+
+void DocumentWidget::setFocused(std::ptrdiff_t index) {
+    focused_ = index;
+    update();
+    if (index == kNone) return;
+    const QRect rect = cellRect(index);
+    // The whole cell stays in view with the document's inset around it, so
+    // the first and last rows scroll to the very top and bottom.
+    constexpr int kInset = 20;
+    if (auto* area = qobject_cast<QScrollArea*>(parentWidget() != nullptr ? parentWidget()->parentWidget() : nullptr))
+        area->ensureVisible(rect.center().x(), rect.center().y(), rect.width() / 2 + kInset,
+                            rect.height() / 2 + kInset);
+    if (QAccessible::isActive() && hasFocus()) {
+        QAccessibleEvent focused(this, QAccessible::Focus);
+        focused.setChild(static_cast<int>(index));
+        QAccessible::updateAccessibility(&focused);
+    }
+}
+
+bool DocumentWidget::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const Button* button = cell(cellAt(help->pos()));
+        if (button == nullptr || button->toolTip().empty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), QString::fromStdString(button->toolTip()), this,
+                               cellRect(cellAt(help->pos())));
+        }
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void DocumentWidget::paintEvent(QPaintEvent* event) {
@@ -53,22 +174,28 @@ void DocumentWidget::paintEvent(QPaintEvent* event) {
     const double height = document->frame().size.height;
     const qreal ratio = devicePixelRatioF();
     const QRectF visible = event->rect();
-    const auto& subviews = document->subviews();
-    for (std::size_t index = 0; index < subviews.size(); ++index) {
-        const View& view = *subviews[index];
+    const std::ptrdiff_t focused = focusedCell();
+    const Button* focusedButton = cell(focused);
+    for (const auto& subview : document->subviews()) {
+        const View& view = *subview;
         const QRectF frame = toQt(view.frame(), height);
         if (!frame.intersects(visible)) continue;
         if (const auto* button = dynamic_cast<const Button*>(&view)) {
-            const auto at = static_cast<std::ptrdiff_t>(index);
-            if (at == hovered_ || at == pressed_) {
+            const bool pressed = pressed_ != kNone && cell(pressed_) == button;
+            if (pressed || (hovered_ != kNone && cell(hovered_) == button)) {
                 QColor shade = palette().color(QPalette::Highlight);
-                shade.setAlphaF(at == pressed_ ? 0.35f : 0.15f);
+                shade.setAlphaF(pressed ? 0.35f : 0.15f);
                 painter.setPen(Qt::NoPen);
                 painter.setBrush(shade);
                 painter.drawRoundedRect(frame, 8, 8);
             }
             painter.drawPixmap(frame.topLeft(), renderer_.pixmap(QString::fromStdString(button->title()),
                                                                  button->font().pointSize, frame.width(), ratio));
+            if (button == focusedButton) {
+                painter.setPen(QPen(palette().color(QPalette::Highlight), 2.0));
+                painter.setBrush(Qt::NoBrush);
+                painter.drawRoundedRect(frame.adjusted(1, 1, -1, -1), 8, 8);
+            }
         } else if (const auto* label = dynamic_cast<const TextField*>(&view)) {
             painter.setOpacity(label->alphaValue());
             painter.drawPixmap(frame.topLeft(), renderer_.pixmap(QString::fromStdString(label->stringValue()),
@@ -78,28 +205,63 @@ void DocumentWidget::paintEvent(QPaintEvent* event) {
     }
 }
 
-void DocumentWidget::mouseMoveEvent(QMouseEvent* event) { setHovered(buttonAt(event->position())); }
+void DocumentWidget::mouseMoveEvent(QMouseEvent* event) { setHovered(cellAt(event->position())); }
 
 void DocumentWidget::leaveEvent(QEvent*) { setHovered(kNone); }
 
 void DocumentWidget::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
-    pressed_ = buttonAt(event->position());
+    pressed_ = cellAt(event->position());
     update();
 }
 
 void DocumentWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
-    const std::ptrdiff_t released = buttonAt(event->position());
+    const std::ptrdiff_t released = cellAt(event->position());
     const std::ptrdiff_t pressed = pressed_;
     pressed_ = kNone;
     update();
-    if (released == kNone || released != pressed) return;
-    const View* document = this->document();
-    // Held for the click: the action may rebuild the grid.
-    const std::shared_ptr<View> view = document->subviews()[static_cast<std::size_t>(released)];
-    static_cast<Button&>(*view).performClick();
-    afterClick_();
+    if (released != kNone && released == pressed) pressCell(released);
+}
+
+void DocumentWidget::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        if (focused_ != kNone) pressCell(focused_);
+        return;
+    }
+    const std::optional<FocusMove> move = focusMoveFor(key);
+    if (!move) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (cells_.empty()) {
+        if (*move == FocusMove::up && leaveUpwards_) leaveUpwards_();
+        return;
+    }
+    const std::optional<std::ptrdiff_t> next =
+        moveFocus(focused_ == kNone ? 0 : focused_, *move, GridShape{cellCount(), columns(), visibleRows()});
+    if (!next) {
+        if (leaveUpwards_) leaveUpwards_();
+        return;
+    }
+    setFocused(*next);
+}
+
+void DocumentWidget::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    // Coming back to the window keeps the cell; arriving from the field starts at the first.
+    const bool returning = event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
+    if (returning && focused_ != kNone) {
+        update();
+        return;
+    }
+    setFocused(cells_.empty() ? kNone : 0);
+}
+
+void DocumentWidget::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 }  // namespace zindo::platform::qt

@@ -1,11 +1,12 @@
 // Paints a scroll view's document view as one widget: only the cells in the
-// visible rectangle, with hover and pressed feedback, and hit-tests clicks
-// to the button under them.
+// visible rectangle, with hover, pressed and keyboard-focus feedback; hit-tests
+// clicks to the button under them and moves a focus ring with the keys.
 #pragma once
 
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "platform/controls.h"
 #include "platform/qt/emoji_renderer.h"
@@ -20,27 +21,48 @@ public:
     // document is a new one.
     bool syncDocument();
     // Lets go of the scroll view, which is going away with its window.
-    void detach() { scrollView_ = nullptr; }
+    void detach();
+    // Runs when Up leaves the top row, to hand the focus back.
+    void setOnLeaveUpwards(std::function<void()> leave) { leaveUpwards_ = std::move(leave); }
+
+    // The grid's buttons, in subview order, for keys and assistive technologies.
+    static constexpr std::ptrdiff_t kNone = -1;
+    std::ptrdiff_t cellCount() const { return static_cast<std::ptrdiff_t>(cells_.size()); }
+    const Button* cell(std::ptrdiff_t index) const;
+    QRect cellRect(std::ptrdiff_t index) const;
+    std::ptrdiff_t focusedCell() const { return hasFocus() ? focused_ : kNone; }
+    // What a click on the cell does.
+    void pressCell(std::ptrdiff_t index);
+    std::uint64_t generation() const { return generation_; }
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    static constexpr std::ptrdiff_t kNone = -1;
     const View* document() const { return scrollView_ != nullptr ? scrollView_->documentView().get() : nullptr; }
-    std::ptrdiff_t buttonAt(QPointF position) const;
+    std::ptrdiff_t cellAt(QPointF position) const;
     void setHovered(std::ptrdiff_t index);
+    void setFocused(std::ptrdiff_t index);
+    std::ptrdiff_t columns() const;
+    std::ptrdiff_t visibleRows() const;
 
     ScrollView* scrollView_;
     EmojiRenderer& renderer_;
     std::function<void()> afterClick_;
+    std::function<void()> leaveUpwards_;
     std::uint64_t generation_ = ~std::uint64_t{0};
+    std::vector<std::size_t> cells_;  // subview indexes of the buttons
     std::ptrdiff_t hovered_ = kNone;
     std::ptrdiff_t pressed_ = kNone;
+    std::ptrdiff_t focused_ = kNone;
 };
 
 }  // namespace zindo::platform::qt

@@ -3,6 +3,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <QAccessible>
 #include <QCursor>
 #include <QScreen>
 #include <QSocketNotifier>
@@ -13,6 +14,7 @@
 
 #include "platform/application.h"
 #include "platform/process_info.h"
+#include "platform/qt/grid_accessible.h"
 #include "platform/qt/window_widget.h"
 #include "platform/window.h"
 
@@ -37,6 +39,7 @@ QScreen* currentScreen() {
 
 QtHost::QtHost(int& argc, char** argv) : qtApplication_(argc, argv), tray_([this] { afterEvent(); }) {
     QApplication::setQuitOnLastWindowClosed(false);  // the tray keeps the program alive
+    QAccessible::installFactory(&GridAccessible::create);
     dueTimer_.setSingleShot(true);
     dueTimer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&dueTimer_, &QTimer::timeout, [this] { runDue(); });

@@ -36,19 +36,37 @@ Qt::Alignment toQt(TextAlignment alignment) {
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-// Esc in the field ends the search as the clear button does.
+// The field's keys that reach past it: Down into the grid, Enter for the
+// first cell, Esc to end the search or, with nothing to clear, the picker.
 class SearchLineEdit : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
+    void setGrid(DocumentWidget* grid) { grid_ = grid; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override {
-        if (event->key() == Qt::Key_Escape && !text().isEmpty()) {
-            clear();
-            return;
+        switch (event->key()) {
+            case Qt::Key_Escape:
+                if (text().isEmpty()) {
+                    window()->close();
+                } else {
+                    clear();  // a text change, then the end of the search
+                }
+                return;
+            case Qt::Key_Down:
+                if (grid_ != nullptr) grid_->setFocus(Qt::TabFocusReason);
+                return;
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                if (grid_ != nullptr) grid_->pressCell(0);
+                return;
+            default:
+                QLineEdit::keyPressEvent(event);
         }
-        QLineEdit::keyPressEvent(event);
     }
+
+private:
+    DocumentWidget* grid_ = nullptr;
 };
 
 }  // namespace
@@ -65,6 +83,16 @@ WindowWidget::WindowWidget(Window& window, EmojiRenderer& renderer, std::functio
     resize(static_cast<int>(content.size.width), static_cast<int>(content.size.height));
     for (const auto& view : window.contentView()->subviews()) realise(view);
     placeChildren();
+    // The user types at once; Up from the grid's top row comes back here.
+    for (auto& [field, edit] : fields_) {
+        auto* search = static_cast<SearchLineEdit*>(edit);
+        if (!documents_.empty()) {
+            DocumentWidget* grid = documents_.front().second;
+            search->setGrid(grid);
+            grid->setOnLeaveUpwards([search] { search->setFocus(Qt::BacktabFocusReason); });
+        }
+        search->setFocus();
+    }
 }
 
 void WindowWidget::realise(const std::shared_ptr<View>& view) {
@@ -72,6 +100,7 @@ void WindowWidget::realise(const std::shared_ptr<View>& view) {
         auto* edit = new SearchLineEdit(this);
         edit->setObjectName(QStringLiteral("searchField"));
         edit->setPlaceholderText(QString::fromStdString(field->placeholderString()));
+        edit->setAccessibleName(edit->placeholderText());
         edit->setClearButtonEnabled(true);
         edit->setText(QString::fromStdString(field->stringValue()));
         QObject::connect(edit, &QLineEdit::textChanged, this, [this, field](const QString& text) {
@@ -90,6 +119,7 @@ void WindowWidget::realise(const std::shared_ptr<View>& view) {
     } else if (auto* scrollView = dynamic_cast<ScrollView*>(view.get())) {
         auto* area = new QScrollArea(this);
         area->setObjectName(QStringLiteral("scrollView"));
+        area->setFocusPolicy(Qt::NoFocus);  // Tab goes from the field straight to the grid
         area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         area->setVerticalScrollBarPolicy(scrollView->hasVerticalScroller() && !scrollView->autohidesScrollers()
                                              ? Qt::ScrollBarAlwaysOn
