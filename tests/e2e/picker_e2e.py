@@ -215,6 +215,17 @@ class WithoutTrayEndToEndTest(EndToEndTest):
         self.assertEqual(self.picker.wait(5), 0)
         self.assertIn("no system tray", self.stderr())
 
+    def test_a_copy_stays_pasteable_until_another_program_copies(self):
+        window = wait_for("the picker window", self.picker_window)
+        wait_for("the grid", lambda: len(set(self.grid_picture(window))) > 16)
+        self.click_first_cell(window, len(self.results("")))
+        wait_for("the picker to close", lambda: self.picker_window() is None, timeout=1.0)
+        time.sleep(0.3)
+        self.assertIsNone(self.picker.poll(), "the program serves its copy")
+        self.assertEqual(self.desktop.clipboard(), self.results("")[0])
+        subprocess.run(["xclip", "-i", "-selection", "clipboard"], input=b"other", env=self.desktop.env, check=True)
+        self.assertEqual(self.picker.wait(5), 0)
+
     def test_a_tray_that_starts_later_gets_the_duck(self):
         window = wait_for("the picker window", self.picker_window)
         self.desktop.start_tray()

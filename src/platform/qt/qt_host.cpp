@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QCursor>
 #include <QScreen>
 #include <QSocketNotifier>
@@ -89,7 +90,10 @@ void QtHost::run(Application& application) {
     application.finishLaunching();
     tray_.show();
     if (!QSystemTrayIcon::isSystemTrayAvailable()) {
-        std::fputs("zindozindo: no system tray here; opening the picker, and quitting when it closes\n", stderr);
+        std::fputs(
+            "zindozindo: no system tray here; opening the picker, and quitting once it has closed and another "
+            "program owns the clipboard\n",
+            stderr);
         quitWithLastWindow_ = true;
         tray_.clickFirstItem();
     }
@@ -117,7 +121,25 @@ void QtHost::windowDidClose(Window& window) {
     if (found == widgets_.end()) return;
     found->second->dismiss();
     widgets_.erase(found);
-    if (quitWithLastWindow_ && widgets_.empty() && !QSystemTrayIcon::isSystemTrayAvailable()) QCoreApplication::quit();
+    if (quitWithLastWindow_ && widgets_.empty()) quitOnceNothingIsLeft();
+}
+
+// Without a tray nothing can reach the program once its last picker has
+// closed. But an X11 clipboard lives in its owner: a copy made here must stay
+// pasteable, so the program waits until another one takes the clipboard.
+void QtHost::quitOnceNothingIsLeft() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const auto quitIfDone = [this, clipboard] {
+        if (widgets_.empty() && !QSystemTrayIcon::isSystemTrayAvailable() && !clipboard->ownsClipboard())
+            QCoreApplication::quit();
+    };
+    if (!waitingForClipboard_) {
+        waitingForClipboard_ = true;
+        QObject::connect(clipboard, &QClipboard::changed, &qtApplication_, [quitIfDone](QClipboard::Mode mode) {
+            if (mode == QClipboard::Clipboard) quitIfDone();
+        });
+    }
+    quitIfDone();
 }
 
 void QtHost::activateIgnoringOtherApps() {

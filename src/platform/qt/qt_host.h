@@ -52,6 +52,7 @@ public:
 private:
     void runDue();
     void quitOnSignals();
+    void quitOnceNothingIsLeft();
 
     QApplication qtApplication_;
     MonotonicClock clock_;
@@ -64,6 +65,7 @@ private:
     Application* application_ = nullptr;
     bool quitWithLastWindow_ = false;
     bool wasAnimating_ = false;
+    bool waitingForClipboard_ = false;
     QSocketNotifier* signalNotifier_ = nullptr;
 };
 
