@@ -1,6 +1,6 @@
 // The picker on a real display (desktop_probe.py starts Xvfb, a window
-// manager and a tray for it): from a text change or a tray click to the end of
-// the paint that shows the result, the same keystroke done with a QPushButton
+// manager and a tray for it): from a text change, an arrow key or a tray click
+// to the end of the paint that shows the result, the same keystroke done with a QPushButton
 // per emoji, and the memory held after many open/type/copy/close cycles.
 #include <benchmark/benchmark.h>
 
@@ -115,6 +115,29 @@ BENCHMARK_CAPTURE(keystroke_to_paint, _full_grid, QStringLiteral("face"), QStrin
     ->Repetitions(9)
     ->ReportAggregatesOnly();
 BENCHMARK_CAPTURE(keystroke_to_paint, _face, QString(), QStringLiteral("face"))
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly();
+
+// An arrow key in the grid to the painted focus ring, one cell further on.
+void grid_key_to_painted_focus(benchmark::State& state) {
+    clickTheDuck();
+    QWidget* picker = openPicker();
+    QWidget* grid = gridOf(picker);
+    grid->setFocus(Qt::TabFocusReason);
+    bool forwards = true;
+    for (auto _ : state) {
+        PaintWatcher painted(grid);
+        QElapsedTimer start;
+        start.start();
+        QTest::keyClick(grid, forwards ? Qt::Key_Right : Qt::Key_Left);
+        state.SetIterationTime(painted.waitSince(start));
+        forwards = !forwards;
+    }
+    closePicker();
+}
+BENCHMARK(grid_key_to_painted_focus)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(9)

@@ -10,8 +10,13 @@ namespace {
 constexpr double kTitleFontSize = 28.0;
 
 // "🐶, dog, puppy, pet, face, animal": what the cell shows, then what it means.
+// Sized first: two grids of 932 are built per keystroke.
 std::string describe(EmojiString emoji, KeywordMap::Keywords keywords) {
-    std::string description(emoji);
+    std::size_t length = emoji.size();
+    for (const std::string_view keyword : keywords) length += 2 + keyword.size();
+    std::string description;
+    description.reserve(length);
+    description += emoji;
     for (const std::string_view keyword : keywords) {
         description += ", ";
         description += keyword;

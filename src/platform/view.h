@@ -3,7 +3,7 @@
 
 #include <memory>
 #include <string>
-#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/geometry.h"
@@ -51,7 +51,7 @@ public:
 
     // Shown on hover, and what assistive technologies read as the description.
     const std::string& toolTip() const { return toolTip_; }
-    void setToolTip(std::string_view toolTip) { toolTip_ = toolTip; }
+    void setToolTip(std::string toolTip) { toolTip_ = std::move(toolTip); }
 
     // The window whose content view this view lies in, or null.
     Window* window() const;
