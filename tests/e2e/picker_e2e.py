@@ -186,6 +186,22 @@ class PickerEndToEndTest(EndToEndTest):
             self.assertEqual(self.desktop.clipboard(), expected, "the copy outlives the picker")
         self.assertEqual(self.results("polar")[0], "\U0001F43B\u200D\u2744\uFE0F".encode())
 
+    def test_the_keyboard_alone_searches_moves_copies_and_closes(self):
+        # Typed at once: the field has the focus when the picker opens.
+        found = self.results("bear")
+        for keys, expected in [(["Return"], found[0]), (["Down", "Right", "space"], found[1])]:
+            window = self.open_picker()
+            before = self.grid_picture(window)
+            self.desktop.run("xdotool", "type", "--delay", "20", "bear")
+            wait_for("the grid to change", lambda: self.grid_picture(window) != before)
+            self.desktop.run("xdotool", "key", "--delay", "30", *keys)
+            wait_for("the picker to close", lambda: self.picker_window() is None, timeout=2.0)
+            self.assertEqual(self.desktop.clipboard(), expected)
+        self.open_picker()
+        self.desktop.run("xdotool", "type", "--delay", "20", "dog")
+        self.desktop.run("xdotool", "key", "--delay", "30", "Escape", "Escape")
+        wait_for("Esc, Esc to close the picker", lambda: self.picker_window() is None)
+
     def test_quit_in_the_tray_menu_ends_the_process_cleanly_with_a_picker_open(self):
         self.open_picker()
         x, y = self.tray_icon_centre()
