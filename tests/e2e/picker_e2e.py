@@ -25,8 +25,9 @@ def wait_for(what, probe, timeout=10.0, poll=0.05):
 
 
 def written(file):
-    file.seek(0)
-    return file.read()
+    """What a child has written to the file so far. Read without moving the
+    offset the child shares, or its next line would land at the start."""
+    return os.pread(file.fileno(), os.fstat(file.fileno()).st_size, 0)
 
 
 def tray_is_running(display):
