@@ -11,15 +11,18 @@ namespace zindo {
 namespace {
 
 constexpr std::string_view kUsage =
-    "Usage: zindozindo [--search TERM | --list | --help | --version]\n"
+    "Usage: zindozindo [--show | --search TERM | --list | --help | --version]\n"
     "A tray emoji picker: click the duck, type to filter, click an emoji to copy it.\n"
     "\n"
+    "  --show         open a picker now, in the running ZindoZindo if there is\n"
+    "                 one (bind this to a keyboard shortcut)\n"
     "  --search TERM  print the emoji that TERM finds, one a line, in grid order\n"
     "  --list         print every emoji of the grid, a tab, and its keywords\n"
     "  --help         show this help and exit\n"
     "  --version      show the version and exit\n"
     "\n"
-    "Without an option, ZindoZindo puts its duck in the system tray.\n";
+    "Without an option, ZindoZindo puts its duck in the system tray; while it\n"
+    "runs, starting it again opens a picker instead of adding a second duck.\n";
 
 CommandLineOutcome mistake(std::ostream& err, std::string_view what) {
     err << "zindozindo: " << what << " (see zindozindo --help)\n";
@@ -59,13 +62,15 @@ CommandLineOutcome runCommandLine(std::span<const std::string_view> arguments, s
         used = 2;
     } else if (option.starts_with("--search=")) {
         term = option.substr(std::string_view("--search=").size());
-    } else if (option != "--list" && option != "--help" && option != "-h" && option != "--version") {
+    } else if (option != "--show" && option != "--list" && option != "--help" && option != "-h" &&
+               option != "--version") {
         return mistake(err, "unknown option '" + std::string(option) + "'");
     }
     if (arguments.size() > used) {
         return mistake(err, "unexpected argument '" + std::string(arguments[used]) + "'");
     }
 
+    if (option == "--show") return {.startPicker = true, .showPicker = true, .exitStatus = 0};
     if (option == "--help" || option == "-h") {
         out << kUsage;
     } else if (option == "--version") {

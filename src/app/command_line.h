@@ -9,6 +9,7 @@ namespace zindo {
 
 struct CommandLineOutcome {
     bool startPicker = false;
+    bool showPicker = false;  // open a picker at once, in the running program if there is one
     int exitStatus = 0;
 };
 

@@ -26,10 +26,16 @@ Result run(std::vector<std::string_view> arguments) {
     return {outcome, out.str(), err.str()};
 }
 
-TEST(CommandLineTest, NoArgumentsStartThePicker) {
+TEST(CommandLineTest, NoArgumentsStartTheProgramAndShowAlsoOpensAPicker) {
     const Result r = run({});
     EXPECT_TRUE(r.outcome.startPicker);
+    EXPECT_FALSE(r.outcome.showPicker);
     EXPECT_EQ(r.out + r.err, "");
+    const Result show = run({"--show"});
+    EXPECT_TRUE(show.outcome.startPicker);
+    EXPECT_TRUE(show.outcome.showPicker);
+    EXPECT_EQ(show.out + show.err, "");
+    EXPECT_EQ(run({"--show", "now"}).outcome.exitStatus, 2);
 }
 
 TEST(CommandLineTest, SearchPrintsOneEmojiALineInGridOrder) {

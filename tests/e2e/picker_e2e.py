@@ -4,6 +4,7 @@ a tray, clicked and typed into with xdotool, the clipboard read by xclip."""
 import ctypes
 import os
 import re
+import socket
 import subprocess
 import sys
 import tempfile
@@ -221,6 +222,66 @@ class PickerEndToEndTest(EndToEndTest):
         self.open_picker()
         self.picker.terminate()
         self.assertEqual(self.picker.wait(5), 0)
+        self.assertEqual(self.stderr(), "")
+
+
+class SingleInstanceEndToEndTest(EndToEndTest):
+    """A later start, or --show, opens a picker in the running program."""
+
+    def socket_path(self):
+        display = re.sub(r"[^A-Za-z0-9.-]", "_", self.desktop.env["DISPLAY"])
+        return os.path.join(self.desktop.env["XDG_RUNTIME_DIR"], "zindozindo-%s.socket" % display)
+
+    def start_again(self, *arguments):
+        return subprocess.run([BINARY, *arguments], env=self.desktop.env, timeout=5).returncode
+
+    def ducks(self):
+        """Our small windows: tray icons, not pickers."""
+        sizes = re.findall(r'\("zindozindo" "ZindoZindo"\)\s+(\d+)x(\d+)', self.desktop.run("xwininfo", "-root", "-tree"))
+        return sum(1 for width, height in sizes if int(width) <= 64 and int(height) <= 64)
+
+    def test_a_second_start_and_show_open_a_picker_in_the_running_program(self):
+        self.tray_icon_centre()
+        for arguments in [(), ("--show",)]:
+            self.assertEqual(self.start_again(*arguments), 0)
+            window = wait_for("the picker window", self.picker_window)
+            self.assertEqual(self.ducks(), 1, "no second duck")
+            self.close_with_the_window_manager(window)
+        self.assertIsNone(self.picker.poll())
+        mode = os.stat(self.socket_path()).st_mode
+        self.assertEqual(mode & 0o077, 0, "only the user may reach the running program")
+
+    def test_garbage_on_the_socket_is_ignored(self):
+        self.tray_icon_centre()
+        for garbage in [b"\x00\xff" * 40000, b"show\x07now\n", b"quit\n", b"show"]:
+            with socket.socket(socket.AF_UNIX) as client:
+                client.connect(self.socket_path())
+                try:
+                    client.sendall(garbage)
+                except BrokenPipeError:
+                    pass
+        time.sleep(0.5)
+        self.assertIsNone(self.picker_window(), "nothing well-formed was asked")
+        self.assertIsNone(self.picker.poll())
+        self.assertEqual(self.start_again("--show"), 0)
+        wait_for("the picker window", self.picker_window)
+
+
+class StaleSocketEndToEndTest(EndToEndTest):
+    def setUp(self):
+        # What a crashed run leaves: a socket file nobody listens on.
+        self.desktop = Desktop().__enter__()
+        display = re.sub(r"[^A-Za-z0-9.-]", "_", self.desktop.env["DISPLAY"])
+        with socket.socket(socket.AF_UNIX) as stale:
+            stale.bind(os.path.join(self.desktop.env["XDG_RUNTIME_DIR"], "zindozindo-%s.socket" % display))
+        self.errors = tempfile.TemporaryFile()
+        self.picker = subprocess.Popen([BINARY, "--show"], env=self.desktop.env, stderr=self.errors)
+
+    def test_show_starts_the_program_over_a_stale_socket_and_serves_it(self):
+        self.close_with_the_window_manager(wait_for("the picker window", self.picker_window))
+        self.tray_icon_centre()
+        self.assertEqual(subprocess.run([BINARY], env=self.desktop.env, timeout=5).returncode, 0)
+        wait_for("the picker window", self.picker_window)
         self.assertEqual(self.stderr(), "")
 
 

@@ -89,7 +89,10 @@ void QtHost::run(Application& application) {
 
     application.finishLaunching();
     tray_.show();
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+    instance_.serve([this](const QByteArray& token) { showForLaterStart(token); });
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        if (showPickerAtStart_) tray_.clickFirstItem();
+    } else {
         std::fputs(
             "zindozindo: no system tray here; opening the picker, and quitting once it has closed and another "
             "program owns the clipboard\n",
@@ -100,6 +103,14 @@ void QtHost::run(Application& application) {
     afterEvent();
     QCoreApplication::exec();
     application_ = nullptr;
+}
+
+// A later start asked for a picker: the same as a click on the duck, raised
+// with the activation token its launcher gave it, where the platform uses one.
+void QtHost::showForLaterStart(const QByteArray& activationToken) {
+    if (!activationToken.isEmpty()) qputenv("XDG_ACTIVATION_TOKEN", activationToken);
+    tray_.clickFirstItem();
+    qunsetenv("XDG_ACTIVATION_TOKEN");
 }
 
 void QtHost::windowDidOrderFront(Window& window) {

@@ -12,6 +12,7 @@
 #include "platform/host.h"
 #include "platform/qt/clipboard.h"
 #include "platform/qt/emoji_renderer.h"
+#include "platform/qt/single_instance.h"
 #include "platform/qt/tray.h"
 
 class QSocketNotifier;
@@ -34,6 +35,9 @@ public:
     QtHost(int& argc, char** argv);
     ~QtHost() override;
 
+    // Opens a picker as soon as the program has started, as `--show` asks.
+    void showPickerAtStart() { showPickerAtStart_ = true; }
+
     const Clock& clock() const override { return clock_; }
     StatusBar& systemStatusBar() override { return tray_; }
     Pasteboard& generalPasteboard() override { return clipboard_; }
@@ -53,12 +57,14 @@ private:
     void runDue();
     void quitOnSignals();
     void quitOnceNothingIsLeft();
+    void showForLaterStart(const QByteArray& activationToken);
 
     QApplication qtApplication_;
     MonotonicClock clock_;
     Tray tray_;
     Clipboard clipboard_;
     EmojiRenderer renderer_;
+    SingleInstance instance_;
     std::map<const Window*, WindowWidget*> widgets_;
     QTimer dueTimer_;
     QTimer frameTimer_;
@@ -66,6 +72,7 @@ private:
     bool quitWithLastWindow_ = false;
     bool wasAnimating_ = false;
     bool waitingForClipboard_ = false;
+    bool showPickerAtStart_ = false;
     QSocketNotifier* signalNotifier_ = nullptr;
 };
 
