@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Figures on a real X server with a window manager and a tray: the start of
 the program to its docked duck, its idle memory, a second start handing over
-to it, and desktop_probe's
-latencies and memory after many cycles. Prints "figure <name> <median> <unit>"."""
+to it, and desktop_probe's latencies and memory after many cycles. Prints
+"figure <name> <median> <unit>"."""
 import os
 import statistics
 import subprocess
