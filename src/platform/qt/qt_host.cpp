@@ -135,9 +135,10 @@ void QtHost::windowDidClose(Window& window) {
     if (quitWithLastWindow_ && widgets_.empty()) quitOnceNothingIsLeft();
 }
 
-// Without a tray nothing can reach the program once its last picker has
-// closed. But an X11 clipboard lives in its owner: a copy made here must stay
-// pasteable, so the program waits until another one takes the clipboard.
+// Without a tray nothing shows that the program still runs once its last
+// picker has closed, so it ends (a later start brings it back). But an X11
+// clipboard lives in its owner: a copy made here must stay pasteable, so the
+// program first waits until another one takes the clipboard.
 void QtHost::quitOnceNothingIsLeft() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     const auto quitIfDone = [this, clipboard] {
