@@ -174,15 +174,16 @@ void DocumentWidget::paintEvent(QPaintEvent* event) {
     const double height = document->frame().size.height;
     const qreal ratio = devicePixelRatioF();
     const QRectF visible = event->rect();
-    const std::ptrdiff_t focused = focusedCell();
-    const Button* focusedButton = cell(focused);
+    const Button* focusedButton = cell(focusedCell());
+    const Button* pressedButton = cell(pressed_);
+    const Button* hoveredButton = cell(hovered_);
     for (const auto& subview : document->subviews()) {
         const View& view = *subview;
         const QRectF frame = toQt(view.frame(), height);
         if (!frame.intersects(visible)) continue;
         if (const auto* button = dynamic_cast<const Button*>(&view)) {
-            const bool pressed = pressed_ != kNone && cell(pressed_) == button;
-            if (pressed || (hovered_ != kNone && cell(hovered_) == button)) {
+            const bool pressed = button == pressedButton;
+            if (pressed || button == hoveredButton) {
                 QColor shade = palette().color(QPalette::Highlight);
                 shade.setAlphaF(pressed ? 0.35f : 0.15f);
                 painter.setPen(Qt::NoPen);
