@@ -61,12 +61,13 @@ def docked_tray_icon(desktop):
 class Desktop:
     """Xvfb on a display of its own choosing, openbox and, unless told not to, trayer."""
 
-    def __init__(self, tray=True):
+    def __init__(self, tray=True, screen="1280x800"):
         self.with_tray = tray
+        self.screen = screen
 
     def __enter__(self):
         read, write = os.pipe()
-        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x800x24",
+        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", self.screen + "x24",
                                       "-nolisten", "tcp"], pass_fds=[write], stderr=subprocess.DEVNULL)
         os.close(write)
         with os.fdopen(read) as display:
