@@ -42,6 +42,9 @@ std::shared_ptr<StatusItem> Tray::statusItemWithLength(double length) {
 }
 
 void Tray::show() {
+    // Qt looks out for a tray that starts later only on X11; elsewhere an icon
+    // with no tray to go to only makes Qt warn.
+    if (!QSystemTrayIcon::isSystemTrayAvailable() && QGuiApplication::platformName() != QStringLiteral("xcb")) return;
     if (menu_.isEmpty()) {
         menu_.addAction(QStringLiteral("Quit ZindoZindo"), qApp, &QCoreApplication::quit);
     }
