@@ -233,8 +233,8 @@ class SingleInstanceEndToEndTest(EndToEndTest):
         display = re.sub(r"[^A-Za-z0-9.-]", "_", self.desktop.env["DISPLAY"])
         return os.path.join(self.desktop.env["XDG_RUNTIME_DIR"], "zindozindo-%s.socket" % display)
 
-    def start_again(self, *arguments):
-        return subprocess.run([BINARY, *arguments], env=self.desktop.env, timeout=5).returncode
+    def start_again(self, *arguments, **env):
+        return subprocess.run([BINARY, *arguments], env=dict(self.desktop.env, **env), timeout=5).returncode
 
     def ducks(self):
         """Our small windows: tray icons, not pickers."""
@@ -251,6 +251,21 @@ class SingleInstanceEndToEndTest(EndToEndTest):
         self.assertIsNone(self.picker.poll())
         mode = os.stat(self.socket_path()).st_mode
         self.assertEqual(mode & 0o077, 0, "only the user may reach the running program")
+
+    def test_a_launchers_startup_id_marks_the_picker_and_ends_the_launch(self):
+        self.tray_icon_centre()
+        with tempfile.TemporaryFile() as root_events:
+            # Launch messages go to the root window, to clients watching its properties.
+            watcher = subprocess.Popen(["xev", "-root", "-event", "property"], env=self.desktop.env,
+                                       stdout=root_events)
+            time.sleep(0.3)
+            self.assertEqual(self.start_again("--show", DESKTOP_STARTUP_ID="zindo-e2e_TIME1234"), 0)
+            window = wait_for("the picker window", self.picker_window)
+            self.assertEqual(self.desktop.run("xprop", "-id", window, "_NET_STARTUP_ID").strip(),
+                             '_NET_STARTUP_ID(UTF8_STRING) = "zindo-e2e_TIME1234"')
+            wait_for("the end of the launch", lambda: b"(_NET_STARTUP_INFO_BEGIN)" in written(root_events))
+            watcher.terminate()
+            watcher.wait(5)
 
     def test_garbage_on_the_socket_is_ignored(self):
         self.tray_icon_centre()

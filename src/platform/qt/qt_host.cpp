@@ -16,6 +16,7 @@
 #include "platform/application.h"
 #include "platform/process_info.h"
 #include "platform/qt/grid_accessible.h"
+#include "platform/qt/launch_activation.h"
 #include "platform/qt/window_widget.h"
 #include "platform/window.h"
 
@@ -108,9 +109,9 @@ void QtHost::run(Application& application) {
 // A later start asked for a picker: the same as a click on the duck, raised
 // with the activation token its launcher gave it, where the platform uses one.
 void QtHost::showForLaterStart(const QByteArray& activationToken) {
-    if (!activationToken.isEmpty()) qputenv("XDG_ACTIVATION_TOKEN", activationToken);
+    launchToken_ = activationToken;
     tray_.clickFirstItem();
-    qunsetenv("XDG_ACTIVATION_TOKEN");
+    launchToken_.clear();
 }
 
 void QtHost::windowDidOrderFront(Window& window) {
@@ -122,9 +123,7 @@ void QtHost::windowDidOrderFront(Window& window) {
     // Centred by the controller in y-up screen points; flipped here once.
     widget->move(static_cast<int>(content.origin.x),
                  area.y() + static_cast<int>(area.height() - (content.origin.y + content.size.height)));
-    widget->show();
-    widget->raise();
-    widget->activateWindow();
+    showAsLaunched(*widget, launchToken_);
 }
 
 void QtHost::windowDidClose(Window& window) {

@@ -69,6 +69,7 @@ private:
     QTimer dueTimer_;
     QTimer frameTimer_;
     Application* application_ = nullptr;
+    QByteArray launchToken_;  // while a picker opens for a later start
     bool quitWithLastWindow_ = false;
     bool wasAnimating_ = false;
     bool waitingForClipboard_ = false;
