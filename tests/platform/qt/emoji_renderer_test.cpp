@@ -4,7 +4,6 @@
 
 #include <QGlyphRun>
 #include <QGuiApplication>
-#include <QImage>
 #include <QRawFont>
 #include <QTextLayout>
 #include <set>
@@ -60,31 +59,6 @@ TEST_F(EmojiRendererTest, EveryEmojiOnDisplayIsOneGlyphOfTheColourFont) {
         const Shaped shaped = shape(QString::fromStdString(text));
         EXPECT_EQ(shaped.glyphs, 1) << text;
         EXPECT_EQ(shaped.families, QStringList{EmojiRenderer::colourEmojiFamily()}) << text;
-    }
-}
-
-TEST_F(EmojiRendererTest, OnlyTheDrawingLosesTheVariationSelector) {
-    EXPECT_EQ(EmojiRenderer::drawableText(QString::fromUtf8("\u2764\uFE0F")), QString::fromUtf8("\u2764"));
-    EXPECT_EQ(EmojiRenderer::drawableText(QString::fromUtf8("\U0001F43B\u200D\u2744\uFE0F")),
-              QString::fromUtf8("\U0001F43B\u200D\u2744"));
-}
-
-// Drawn at the screen's ratio, not scaled up from a 1x bitmap.
-TEST_F(EmojiRendererTest, PixmapsHaveTheDevicePixelsOfTheirRatio) {
-    EmojiRenderer renderer;
-    for (const qreal ratio : {1.0, 2.0}) {
-        const QPixmap& pixmap = renderer.pixmap(QString::fromUtf8("\U0001F986"), 28, 44, ratio);
-        EXPECT_EQ(pixmap.size(), QSize(44, 44) * ratio);
-        EXPECT_EQ(pixmap.devicePixelRatio(), ratio);
-        const QImage image = pixmap.toImage();
-        int coloured = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                const QColor pixel = image.pixelColor(x, y);
-                if (pixel.alpha() > 200 && pixel.hsvSaturation() > 100) ++coloured;
-            }
-        }
-        EXPECT_GT(coloured, image.width() * image.height() / 20) << "the duck is drawn in colour at " << ratio;
     }
 }
 
