@@ -1,6 +1,6 @@
 // A picker opened for a later start of the program is the window its
-// launcher waits for. The launcher's token tells the desktop so: the
-// compositor may then focus it, and the launcher's busy cursor stops.
+// launcher waits for. The launcher's token tells the desktop so: it may
+// then focus the picker, and the launcher's busy cursor stops.
 #pragma once
 
 #include <QByteArray>
