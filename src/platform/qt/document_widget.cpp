@@ -153,13 +153,13 @@ void DocumentWidget::setFocused(std::ptrdiff_t index) {
 bool DocumentWidget::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        const Button* button = cell(cellAt(help->pos()));
+        const std::ptrdiff_t index = cellAt(help->pos());
+        const Button* button = cell(index);
         if (button == nullptr || button->toolTip().empty()) {
             QToolTip::hideText();
             event->ignore();
         } else {
-            QToolTip::showText(help->globalPos(), QString::fromStdString(button->toolTip()), this,
-                               cellRect(cellAt(help->pos())));
+            QToolTip::showText(help->globalPos(), QString::fromStdString(button->toolTip()), this, cellRect(index));
         }
         return true;
     }
