@@ -30,6 +30,8 @@ public:
     std::ptrdiff_t cellCount() const { return static_cast<std::ptrdiff_t>(cells_.size()); }
     const Button* cell(std::ptrdiff_t index) const;
     QRect cellRect(std::ptrdiff_t index) const;
+    // The topmost cell under a point in the widget, or kNone.
+    std::ptrdiff_t cellAt(QPointF position) const;
     std::ptrdiff_t focusedCell() const { return hasFocus() ? focused_ : kNone; }
     // What a click on the cell does.
     void pressCell(std::ptrdiff_t index);
@@ -48,7 +50,6 @@ protected:
 
 private:
     const View* document() const { return scrollView_ != nullptr ? scrollView_->documentView().get() : nullptr; }
-    std::ptrdiff_t cellAt(QPointF position) const;
     void setHovered(std::ptrdiff_t index);
     void setFocused(std::ptrdiff_t index);
     std::ptrdiff_t columns() const;

@@ -111,11 +111,8 @@ int GridAccessible::indexOfChild(const QAccessibleInterface* child) const {
 }
 
 QAccessibleInterface* GridAccessible::childAt(int x, int y) const {
-    const QPoint point = grid()->mapFromGlobal(QPoint(x, y));
-    for (int index = 0; index < childCount(); ++index) {
-        if (grid()->cellRect(index).contains(point)) return child(index);
-    }
-    return nullptr;
+    const std::ptrdiff_t index = grid()->cellAt(grid()->mapFromGlobal(QPointF(x, y)));
+    return index == DocumentWidget::kNone ? nullptr : child(static_cast<int>(index));
 }
 
 QAccessibleInterface* GridAccessible::focusChild() const {
