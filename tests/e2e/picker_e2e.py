@@ -31,6 +31,11 @@ def written(file):
     return os.pread(file.fileno(), os.fstat(file.fileno()).st_size, 0)
 
 
+def results(term):
+    """What the program finds for the term, in grid order, as exact bytes."""
+    return subprocess.run([BINARY, "--search", term], capture_output=True).stdout.split(b"\n")[:-1]
+
+
 def tray_is_running(display):
     """Whether a tray host owns the display's tray selection, as a program starting now would see."""
     x11 = ctypes.CDLL("libX11.so.6")
@@ -150,9 +155,6 @@ class EndToEndTest(unittest.TestCase):
         top = max(content_height, 100) - content_height + 20
         self.desktop.run("xdotool", "mousemove", str(x + 20 + 12 + 22), str(y + 50 + 1 + top + 22), "click", "1")
 
-    def results(self, term):
-        return subprocess.run([BINARY, "--search", term], capture_output=True).stdout.split(b"\n")[:-1]
-
     def close_with_the_window_manager(self, window):
         self.desktop.run("xdotool", "windowactivate", "--sync", window, "key", "alt+F4")
         wait_for("the picker to close", lambda: self.picker_window() is None)
@@ -177,7 +179,7 @@ class PickerEndToEndTest(EndToEndTest):
             self.desktop.run("xdotool", "windowactivate", "--sync", window)
             self.desktop.run("xdotool", "type", "--delay", "20", term)
             wait_for("the grid to change", lambda: self.grid_picture(window) != before)
-            found = self.results(term)
+            found = results(term)
             expected = found[0]
             self.click_first_cell(window, len(found))
             clicked = time.monotonic()
@@ -187,11 +189,11 @@ class PickerEndToEndTest(EndToEndTest):
             self.assertTrue(still_open, "closed before 0.2 s")
             wait_for("the picker to close", lambda: self.picker_window() is None, timeout=1.0)
             self.assertEqual(self.desktop.clipboard(), expected, "the copy outlives the picker")
-        self.assertEqual(self.results("polar")[0], "\U0001F43B\u200D\u2744\uFE0F".encode())
+        self.assertEqual(results("polar")[0], "\U0001F43B\u200D\u2744\uFE0F".encode())
 
     def test_the_keyboard_alone_searches_moves_copies_and_closes(self):
         # Typed at once: the field has the focus when the picker opens.
-        found = self.results("bear")
+        found = results("bear")
         for keys, expected in [(["Return"], found[0]), (["Down", "Right", "space"], found[1])]:
             window = self.open_picker()
             before = self.grid_picture(window)
@@ -312,11 +314,11 @@ class WithoutTrayEndToEndTest(EndToEndTest):
     def test_a_copy_stays_pasteable_until_another_program_copies(self):
         window = wait_for("the picker window", self.picker_window)
         wait_for("the grid", lambda: len(set(self.grid_picture(window))) > 16)
-        self.click_first_cell(window, len(self.results("")))
+        self.click_first_cell(window, len(results("")))
         wait_for("the picker to close", lambda: self.picker_window() is None, timeout=1.0)
         time.sleep(0.3)
         self.assertIsNone(self.picker.poll(), "the program serves its copy")
-        self.assertEqual(self.desktop.clipboard(), self.results("")[0])
+        self.assertEqual(self.desktop.clipboard(), results("")[0])
         subprocess.run(["xclip", "-i", "-selection", "clipboard"], input=b"other", env=self.desktop.env, check=True)
         self.assertEqual(self.picker.wait(5), 0)
 

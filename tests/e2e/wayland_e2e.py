@@ -13,7 +13,7 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from picker_e2e import BINARY, wait_for, written  # noqa: E402
+from picker_e2e import BINARY, results, wait_for, written  # noqa: E402
 
 TITLE = "\U0001F986 ZindoZindo - Select Emoji"
 WATCHER = ["--dest=org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher", "org.freedesktop.DBus.Properties.Get",
@@ -109,9 +109,6 @@ class WaylandEndToEndTest(unittest.TestCase):
         self.compositor.__exit__()
         self.errors.close()
 
-    def results(self, term):
-        return subprocess.run([BINARY, "--search", term], capture_output=True).stdout.split(b"\n")[:-1]
-
     def copy_by_keyboard(self, term):
         """Types the term into the open picker, copies the first result with
         Enter, and waits for the picker to close."""
@@ -128,8 +125,8 @@ class WithTrayWaylandTest(WaylandEndToEndTest):
             self.compositor.click_tray_item(items[0])
             self.copy_by_keyboard(term)
             # Joined by U+200D and, for the bear, ending in U+FE0F: exact bytes or nothing.
-            self.assertEqual(self.compositor.clipboard(), self.results(term)[0], "the copy outlives the picker")
-        self.assertEqual(self.results("polar")[0], "\U0001F43B\u200D\u2744\uFE0F".encode())
+            self.assertEqual(self.compositor.clipboard(), results(term)[0], "the copy outlives the picker")
+        self.assertEqual(results("polar")[0], "\U0001F43B\u200D\u2744\uFE0F".encode())
         self.assertIsNone(self.program.poll(), "the duck stays")
         self.program.send_signal(signal.SIGTERM)
         self.assertEqual(self.program.wait(5), 0)
@@ -157,7 +154,7 @@ class WithoutTrayWaylandTest(WaylandEndToEndTest):
         self.copy_by_keyboard("dog")
         time.sleep(0.3)
         self.assertIsNone(self.program.poll(), "the program serves its copy")
-        self.assertEqual(self.compositor.clipboard(), self.results("dog")[0])
+        self.assertEqual(self.compositor.clipboard(), results("dog")[0])
         # wl-copy stays behind to serve its copy: it must not hold our pipes.
         subprocess.run(["wl-copy", "other"], env=self.compositor.env, stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL, check=True)
