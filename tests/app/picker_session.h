@@ -47,10 +47,8 @@ struct Picker {
 
 // What the grid must show for a term, straight from the filter.
 inline std::vector<std::string> expectedTitles(std::string_view term) {
-    const Catalogue catalogue = buildCatalogue();
-    std::vector<std::string> titles;
-    for (const EmojiString emoji : filteredEmojis(term, catalogue)) titles.emplace_back(emoji);
-    return titles;
+    const std::vector<EmojiString> found = filteredEmojis(term, buildCatalogue());
+    return {found.begin(), found.end()};
 }
 
 class PickerSession {
@@ -60,8 +58,7 @@ public:
         application.run();
     }
 
-    // Clicks the duck and finds the new window's parts by their place in
-    // the content view.
+    // Clicks the duck; the new window's parts are found by their place in its content view.
     Picker openPicker() {
         zindo.statusItem()->button()->performClick();
         return pickerOf(*application.windows().back());

@@ -9,7 +9,7 @@ import unittest
 import warnings
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from picker_e2e import BINARY, Desktop, wait_for  # noqa: E402
+from desktop import BINARY, Desktop, results, wait_for  # noqa: E402
 
 bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address"], stdout=subprocess.PIPE,
                        stderr=subprocess.DEVNULL, text=True)
@@ -29,36 +29,32 @@ def find_application(name):
 class AccessibilityEndToEndTest(unittest.TestCase):
     def setUp(self):
         # No tray: the picker opens at once.
-        self.desktop = Desktop(tray=False).__enter__()
+        self.desktop = Desktop()
         self.desktop.env["DBUS_SESSION_BUS_ADDRESS"] = os.environ["DBUS_SESSION_BUS_ADDRESS"]
         self.desktop.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         self.picker = subprocess.Popen([BINARY], env=self.desktop.env, stderr=subprocess.DEVNULL)
 
     def tearDown(self):
         self.picker.terminate()
-        self.picker.wait(5)
-        self.desktop.__exit__()
+        self.picker.wait(10)
+        self.desktop.close()
 
     def grid_buttons(self, application):
         grid = pyatspi.findDescendant(application, lambda node: node.getRole() == pyatspi.ROLE_LIST)
         return [button for button in grid if button.getRole() == pyatspi.ROLE_PUSH_BUTTON]
 
     def test_a_screen_reader_lists_the_grid_and_presses_a_button(self):
-        window = wait_for("the picker window", lambda: self.desktop.run("xdotool", "search", "--name",
-                                                                         "Select Emoji").split())[0]
+        window = self.desktop.picker()
         application = wait_for("the program on the AT-SPI bus", lambda: find_application("ZindoZindo"))
-        self.desktop.run("xdotool", "windowactivate", "--sync", window)
-        self.desktop.run("xdotool", "type", "--delay", "20", "dog")
-        expected = subprocess.run([BINARY, "--search", "dog"], capture_output=True, text=True).stdout.split("\n")[:-1]
+        self.desktop.run("xdotool", "windowactivate", "--sync", window, "type", "--delay", "20", "dog")
+        expected = [emoji.decode() for emoji in results("dog")]
         buttons = wait_for("the grid for dog", lambda: (lambda found: found if [b.name for b in found] == expected
                                                          else None)(self.grid_buttons(application)))
-        dog = buttons[expected.index("\U0001F436")]
-        self.assertEqual(dog.description, "\U0001F436, dog, puppy, pet, face, animal")
-
+        self.assertEqual(buttons[1].description, "\U0001F436, dog, puppy, pet, face, animal")
         action = buttons[1].queryAction()
         self.assertEqual(action.getName(0), "Press")
         action.doAction(0)
-        wait_for("the picker to close", lambda: not self.desktop.run("xdotool", "search", "--name", "Select Emoji"))
+        self.desktop.close_picker()
         self.assertEqual(self.desktop.clipboard().decode(), expected[1])
 
 

@@ -5,7 +5,6 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
-#include <optional>
 
 namespace zindo::platform::qt {
 namespace {
@@ -28,15 +27,6 @@ bool isPrintableAscii(const QByteArray& text) {
     return true;
 }
 
-// The token of a well-formed request, or nothing.
-std::optional<QByteArray> parseRequest(const QByteArray& line) {
-    if (line == kShow) return QByteArray();
-    if (!line.startsWith(kShow + ' ')) return std::nullopt;
-    const QByteArray token = line.mid(kShow.size() + 1);
-    if (token.isEmpty() || !isPrintableAscii(token)) return std::nullopt;
-    return token;
-}
-
 }  // namespace
 
 QString SingleInstance::socketPath() {
@@ -48,6 +38,18 @@ QString SingleInstance::socketPath() {
         if (!c.isLetterOrNumber() && c != u'.' && c != u'-') c = u'_';
     }
     return QDir(directory).filePath(QStringLiteral("zindozindo-%1.socket").arg(display));
+}
+
+SingleInstance::Request SingleInstance::readRequest(const QByteArray& received) {
+    const qsizetype end = received.indexOf('\n');
+    if (end < 0 || end > kMaxRequest)
+        return {received.size() > kMaxRequest ? Request::Kind::refused : Request::Kind::incomplete, {}};
+    const QByteArray line = received.left(end).trimmed();
+    if (line == kShow) return {Request::Kind::show, {}};
+    const QByteArray token = line.mid(kShow.size() + 1);
+    if (!line.startsWith(kShow + ' ') || token.isEmpty() || !isPrintableAscii(token))
+        return {Request::Kind::refused, {}};
+    return {Request::Kind::show, token};
 }
 
 bool SingleInstance::askRunningToShow() {
@@ -79,13 +81,10 @@ bool SingleInstance::serve(std::function<void(const QByteArray& token)> show) {
             QObject::connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
             QTimer::singleShot(kClientTimeoutMs, client, [client] { client->abort(); });
             QObject::connect(client, &QLocalSocket::readyRead, client, [client, show] {
-                if (!client->canReadLine()) {
-                    if (client->bytesAvailable() > kMaxRequest) client->abort();
-                    return;
-                }
-                const QByteArray line = client->readLine(kMaxRequest + 1).trimmed();
+                const Request request = readRequest(client->peek(kMaxRequest + 1));
+                if (request.kind == Request::Kind::incomplete) return;
                 client->disconnectFromServer();
-                if (const auto token = parseRequest(line)) show(*token);
+                if (request.kind == Request::Kind::show) show(request.token);
             });
         }
     });

@@ -18,6 +18,15 @@ public:
     // activation token; false when none answers. Needs no QApplication.
     static bool askRunningToShow();
 
+    // What the bytes a later start has sent so far ask for: nothing yet,
+    // a picker with the launcher's token (empty when there was none), or
+    // nothing ever (ill-formed, or no line end within 1 KiB).
+    struct Request {
+        enum class Kind { incomplete, show, refused } kind;
+        QByteArray token;
+    };
+    static Request readRequest(const QByteArray& received);
+
     // Serves later starts: `show` runs once for every well-formed request,
     // with its activation token (empty when there was none). False, with the
     // reason on stderr, when the socket cannot be had.

@@ -30,9 +30,13 @@ void TestingHost::run(Application& application) {
 void TestingHost::windowDidOrderFront(Window& window) {
     std::erase(frontOrder_, &window);
     frontOrder_.push_back(&window);
+    if (shown_) shown_(window);
 }
 
-void TestingHost::windowDidClose(Window& window) { std::erase(frontOrder_, &window); }
+void TestingHost::windowDidClose(Window& window) {
+    std::erase(frontOrder_, &window);
+    if (closed_) closed_(window);
+}
 
 void TestingHost::advance(double seconds) {
     MainQueue& queue = Application::shared().mainQueue();

@@ -63,6 +63,9 @@ public:
 
     // What run() does once launching has finished: the test's user.
     void runSession(std::function<void(Application&)> session) { session_ = std::move(session); }
+    // What the desktop would do as a window comes to the front, or closes.
+    void onWindowShown(std::function<void(Window&)> shown) { shown_ = std::move(shown); }
+    void onWindowClosed(std::function<void(Window&)> closed) { closed_ = std::move(closed); }
     // Moves time on, running delayed work and animation completions as their
     // deadlines pass, in deadline order, each at its own deadline.
     void advance(double seconds);
@@ -79,6 +82,8 @@ private:
     TestStatusBar statusBar_;
     InMemoryPasteboard pasteboard_;
     std::function<void(Application&)> session_;
+    std::function<void(Window&)> shown_;
+    std::function<void(Window&)> closed_;
     int activations_ = 0;
     std::vector<const Window*> frontOrder_;
 };

@@ -1,0 +1,114 @@
+"""What the end-to-end tests share: the program, waiting for a condition, and
+an X desktop of their own (Xvfb, openbox and trayer)."""
+import ctypes
+import os
+import re
+import subprocess
+import tempfile
+import time
+
+BINARY = os.environ.get("ZINDO_BINARY", "build/zindozindo")
+
+
+def wait_for(what, probe, timeout=20.0):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        result = probe()
+        if result:
+            return result
+        time.sleep(0.05)
+    raise AssertionError("timed out waiting for " + what)
+
+
+def written(file):
+    """What a child has written to the file so far, read without moving the offset it shares."""
+    return os.pread(file.fileno(), os.fstat(file.fileno()).st_size, 0)
+
+
+def results(term):
+    """What the program finds for the term, in grid order, as exact bytes."""
+    return subprocess.run([BINARY, "--search", term], capture_output=True).stdout.split(b"\n")[:-1]
+
+
+def tray_is_running(display):
+    """Whether a tray host owns the display's tray selection, as a program starting now would see."""
+    x11 = ctypes.CDLL("libX11.so.6")
+    x11.XOpenDisplay.restype = x11.XInternAtom.restype = x11.XGetSelectionOwner.restype = ctypes.c_void_p
+    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x11.XGetSelectionOwner.argtypes = x11.XCloseDisplay.argtypes = [ctypes.c_void_p, ctypes.c_void_p]
+    connection = x11.XOpenDisplay(display.encode())
+    try:
+        return bool(x11.XGetSelectionOwner(connection, x11.XInternAtom(connection, b"_NET_SYSTEM_TRAY_S0", 0)))
+    finally:
+        x11.XCloseDisplay(connection, None)
+
+
+class Desktop:
+    """Xvfb on a display of its own choosing with openbox; trayer when asked."""
+
+    def __init__(self, screen="1280x800"):
+        read, write = os.pipe()
+        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", screen + "x24", "-nolisten",
+                                      "tcp"], pass_fds=[write], stderr=subprocess.DEVNULL)
+        os.close(write)
+        with os.fdopen(read) as display:
+            self.env = dict(os.environ, DISPLAY=":" + display.readline().strip(), QT_QPA_PLATFORM="xcb")
+        self.env.pop("WAYLAND_DISPLAY", None)
+        self.runtime = tempfile.TemporaryDirectory()
+        self.env["XDG_RUNTIME_DIR"] = self.runtime.name
+        self.window_manager = subprocess.Popen(["openbox"], env=self.env, stderr=subprocess.DEVNULL)
+        self.tray = None
+        self.last_click = 0.0
+        wait_for("the window manager", lambda: "window id" in self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"))
+
+    def start_tray(self):
+        self.tray = subprocess.Popen(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request",
+                                      "--height", "32"], env=self.env, stderr=subprocess.DEVNULL)
+        wait_for("the tray", lambda: tray_is_running(self.env["DISPLAY"]))
+
+    def stop(self, process):
+        process.terminate()
+        process.wait(10)
+
+    def close(self):
+        for process in filter(None, [self.tray, self.window_manager, self.xvfb]):
+            self.stop(process)
+        self.runtime.cleanup()
+
+    def run(self, *command, **env):
+        return subprocess.run(command, env=dict(self.env, **env), capture_output=True, text=True).stdout
+
+    def clipboard(self):
+        return subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.env, capture_output=True).stdout
+
+    def ducks(self):
+        """Our tray icons, docked and sized, as (x, y, width, height)."""
+        found = re.findall(r'\("zindozindo" "ZindoZindo"\)\s+(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+)',
+                           self.run("xwininfo", "-root", "-tree"))
+        return [(int(x), int(y), int(w), int(h)) for w, h, x, y in found if 8 <= int(w) <= 64 and int(h) <= 64]
+
+    def click_duck(self, button=1):
+        # Two clicks within Qt's double-click time are one double click, which opens nothing more.
+        time.sleep(max(0.0, self.last_click + 0.6 - time.monotonic()))
+        x, y, width, height = wait_for("the duck in the tray", self.ducks)[0]
+        self.run("xdotool", "mousemove", str(x + width // 2), str(y + height // 2), "click", str(button))
+        self.last_click = time.monotonic()
+
+    def picker(self):
+        return wait_for("a picker", lambda: (self.run("xdotool", "search", "--name", "Select Emoji").split() or [0])[0])
+
+    def close_picker(self, window=None):
+        """Closes the window with the window manager's alt+F4, or waits for the open picker to close."""
+        if window:
+            self.run("xdotool", "windowactivate", "--sync", window, "key", "alt+F4")
+        wait_for("the picker to close", lambda: not self.run("xdotool", "search", "--name", "Select Emoji"))
+
+    def geometry(self, window):
+        info = self.run("xwininfo", "-id", window)
+        return [int(re.search(name + r":\s+(-?\d+)", info)[1])
+                for name in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")]
+
+    def screenshot(self, x, y, width, height):
+        """Raw RGB bytes of a part of the screen."""
+        return subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (width, height, x, y), "-depth",
+                               "8", "rgb:-"], env=self.env, capture_output=True, check=True).stdout

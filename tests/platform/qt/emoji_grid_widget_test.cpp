@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <QHelpEvent>
+#include <QScrollBar>
+#include <QToolTip>
+#include <cmath>
+
+#include "platform/qt/picker_widgets.h"
+
+namespace zindo::testing {
+namespace {
+
+using platform::qt::DocumentWidget;
+
+// The first cell of a full grid: 12 points in, its row hanging 12 + 8 points below the document's top.
+const QPoint kFirstCellCentre(12 + 22, 20 + 22);
+const QPoint kPitch(52, 52);
+
+// How much of a part of the grid is the "✅"'s green.
+double greenShare(const QImage& picture) {
+    int green = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QColor pixel = picture.pixelColor(x, y);
+            if (pixel.green() > pixel.red() + 30 && pixel.green() > pixel.blue() + 30) ++green;
+        }
+    }
+    return static_cast<double>(green) / (picture.width() * picture.height());
+}
+
+// Squared steps between grey neighbours inside 2 x 2 blocks, against all the
+// steps of the picture at half its pixels: drawn anew at twice the pixels a
+// picture scores about 1; a half-size bitmap blown up, under a half.
+double detailBeyondHalf(const QImage& picture) {
+    const QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
+    const QImage half = grey.scaled(grey.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const auto at = [](const QImage& image, int x, int y) { return static_cast<double>(image.constScanLine(y)[x]); };
+    double within = 0.0;
+    for (int y = 0; y + 1 < grey.height(); y += 2) {
+        for (int x = 0; x + 1 < grey.width(); x += 2) {
+            const double a = at(grey, x, y), b = at(grey, x + 1, y), c = at(grey, x, y + 1), d = at(grey, x + 1, y + 1);
+            within += (a - b) * (a - b) + (c - d) * (c - d) + (a - c) * (a - c) + (b - d) * (b - d);
+        }
+    }
+    double across = 0.0;
+    for (int y = 0; y < half.height(); ++y) {
+        for (int x = 0; x < half.width(); ++x) {
+            if (x + 1 < half.width()) across += std::pow(at(half, x, y) - at(half, x + 1, y), 2);
+            if (y + 1 < half.height()) across += std::pow(at(half, x, y) - at(half, x, y + 1), 2);
+        }
+    }
+    return within / across;
+}
+
+TEST(EmojiGridWidgetTest, OnlyALeftPressAndReleaseOnOneCellCopiesIt) {
+    PickerWidgets picker;
+    QTest::mouseClick(picker.grid, Qt::LeftButton, {}, QPoint(12 + 44 + 4, 42));  // the gap between two cells
+    QTest::mousePress(picker.grid, Qt::LeftButton, {}, kFirstCellCentre);
+    QTest::mouseRelease(picker.grid, Qt::LeftButton, {}, kFirstCellCentre + QPoint(52, 0));  // a change of mind
+    QTest::mouseClick(picker.grid, Qt::RightButton, {}, kFirstCellCentre);
+    EXPECT_EQ(picker.clipboard(), std::nullopt);
+    QTest::mouseClick(picker.grid, Qt::LeftButton, {}, kFirstCellCentre + kPitch);
+    EXPECT_EQ(picker.clipboard(), "\U0001F643");  // row 2, column 2
+}
+
+TEST(EmojiGridWidgetTest, CellsAndTheCheckMarkAreDrawnAtTheScreensPixelsAndTheMarkAtItsAlpha) {
+    PickerWidgets picker;
+    const QRect cell(12, 20, 44, 44);
+    const QRect mark = cell.adjusted(10, 10, -10, -10);
+    ASSERT_EQ(picker.grid->devicePixelRatio(), 2);
+    EXPECT_GT(detailBeyondHalf(picker.grid->grab(cell).toImage()), 0.75);
+    EXPECT_LT(greenShare(picker.grid->grab(cell).toImage()), 0.01);
+
+    QTest::mouseClick(picker.grid, Qt::LeftButton, {}, kFirstCellCentre);
+    picker.advance(0.15);  // the mark at its full alpha
+    EXPECT_GT(greenShare(picker.grid->grab(cell).toImage()), 0.1);
+    EXPECT_GT(detailBeyondHalf(picker.grid->grab(mark).toImage()), 0.75);
+    picker.advance(0.149);
+    EXPECT_LT(greenShare(picker.grid->grab(cell).toImage()), 0.01);
+    EXPECT_TRUE(picker.isOpen());
+    picker.advance(0.001);
+    EXPECT_FALSE(picker.isOpen());
+}
+
+TEST(EmojiGridWidgetTest, HoveringACellShowsItsDescription) {
+    PickerWidgets picker;
+    QHelpEvent hover(QEvent::ToolTip, kFirstCellCentre, picker.grid->mapToGlobal(kFirstCellCentre));
+    QApplication::sendEvent(picker.grid, &hover);
+    EXPECT_EQ(QToolTip::text(), QString::fromUtf8("\U0001F600, grin, happy, smile, face, cheerful, joy"));
+}
+
+TEST(EmojiGridWidgetTest, TheKeysMoveARingThatStaysInViewAndCrossBetweenFieldAndGrid) {
+    PickerWidgets picker;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(picker.window));
+    EXPECT_TRUE(picker.field->hasFocus());
+    const auto keys = [&](std::initializer_list<Qt::Key> pressed) {
+        for (const Qt::Key key : pressed) picker.key(key);
+        return picker.grid->focusedCell();
+    };
+    EXPECT_EQ(keys({Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Left}), 9);
+    EXPECT_EQ(keys({Qt::Key_Left, Qt::Key_Left}), 8) << "stops at the left edge";
+    QScrollBar* scrollBar = picker.scrollArea->verticalScrollBar();
+    EXPECT_EQ(keys({Qt::Key_End}), 931);
+    EXPECT_EQ(scrollBar->value(), scrollBar->maximum());
+    EXPECT_EQ(keys({Qt::Key_Home}), 0);
+    EXPECT_EQ(scrollBar->value(), 0);
+    // A page is the rows that fit in the 478-point viewport: 9 of 52.
+    EXPECT_EQ(keys({Qt::Key_PageDown}), 72);
+    EXPECT_EQ(keys({Qt::Key_PageDown, Qt::Key_PageUp}), 72);
+    EXPECT_TRUE(picker.grid->visibleRegion().contains(picker.grid->cellRect(72)));
+    EXPECT_EQ(keys({Qt::Key_Home, Qt::Key_Right, Qt::Key_Up}), DocumentWidget::kNone);  // up from the top row
+    EXPECT_TRUE(picker.field->hasFocus());
+    EXPECT_EQ(keys({Qt::Key_Tab}), 0) << "entering the grid starts at its first cell";
+
+    // Text set from outside, as a screen reader may: the grid rebuilds under the ring.
+    picker.key(Qt::Key_Right);
+    picker.field->setText(QStringLiteral("dog"));
+    EXPECT_EQ(picker.grid->cellCount(), static_cast<std::ptrdiff_t>(expectedTitles("dog").size()));
+    EXPECT_EQ(picker.grid->focusedCell(), 0);
+    picker.key(Qt::Key_Space);
+    EXPECT_EQ(picker.clipboard(), expectedTitles("dog").at(0));
+}
+
+TEST(EmojiGridWidgetTest, EnterInTheFieldCopiesTheFirstResultAndEscClearsThenCloses) {
+    PickerWidgets picker;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(picker.window));
+    QTest::keyClicks(picker.field, QStringLiteral("zzq"));
+    picker.key(Qt::Key_Return);  // nothing to copy
+    EXPECT_EQ(picker.clipboard(), std::nullopt);
+    picker.key(Qt::Key_Escape);
+    EXPECT_EQ(picker.field->text(), QString());
+    EXPECT_EQ(picker.grid->cellCount(), 932);
+    QTest::keyClicks(picker.field, QStringLiteral("dog"));
+    picker.key(Qt::Key_Enter);
+    EXPECT_EQ(picker.clipboard(), expectedTitles("dog").at(0));
+    picker.key(Qt::Key_Escape);
+    EXPECT_TRUE(picker.isOpen());
+    picker.key(Qt::Key_Escape);
+    EXPECT_FALSE(picker.isOpen());
+}
+
+}  // namespace
+}  // namespace zindo::testing

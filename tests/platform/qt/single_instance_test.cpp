@@ -1,0 +1,82 @@
+#include "platform/qt/single_instance.h"
+
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <QLocalSocket>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstring>
+
+#include "platform/qt/picker_widgets.h"
+
+namespace zindo::platform::qt {
+namespace {
+
+using Kind = SingleInstance::Request::Kind;
+
+TEST(SingleInstanceTest, ReadsOneShortLineOfShowAndAPrintableTokenAndRefusesTheRest) {
+    const struct {
+        QByteArray received;
+        Kind kind;
+        QByteArray token;
+    } cases[] = {
+        {"show\n", Kind::show, ""},
+        {"show id_TIME42\nmore", Kind::show, "id_TIME42"},
+        {"show", Kind::incomplete, ""},
+        {"show \n", Kind::show, ""},
+        {"show\x07now\n", Kind::refused, ""},
+        {"show a b\n", Kind::refused, ""},
+        {"quit\n", Kind::refused, ""},
+        {"showing\n", Kind::refused, ""},
+        {"show " + QByteArray(1019, 'x') + "\n", Kind::show, QByteArray(1019, 'x')},
+        {"show " + QByteArray(1020, 'x') + "\n", Kind::refused, ""},
+        {QByteArray(1024, 'x'), Kind::incomplete, ""},
+        {QByteArray(1025, 'x'), Kind::refused, ""},  // cut off, not left to the time-out
+    };
+    for (const auto& c : cases) {
+        const SingleInstance::Request request = SingleInstance::readRequest(c.received);
+        EXPECT_EQ(request.kind, c.kind) << c.received.left(40).toStdString();
+        EXPECT_EQ(request.token, c.token) << c.received.left(40).toStdString();
+    }
+}
+
+TEST(SingleInstanceTest, ServesOverAStaleSocketForTheUserAloneAndOnlyWellFormedRequestsShow) {
+    zindo::testing::startQt();
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+    qputenv("DISPLAY", ":7");
+    const QByteArray path = SingleInstance::socketPath().toUtf8();
+    {  // what a crashed run leaves: a socket file nobody listens on
+        const int stale = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, path.constData(), sizeof address.sun_path - 1);
+        ASSERT_EQ(::bind(stale, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        ::close(stale);
+    }
+    SingleInstance instance;
+    std::vector<QByteArray> shown;
+    ASSERT_TRUE(instance.serve([&](const QByteArray& token) { shown.push_back(token); }));
+    struct stat status {};
+    ASSERT_EQ(::stat(path.constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 077, 0u) << "only the user may reach the running program";
+
+    for (const QByteArray& garbage : {QByteArray("quit\n"), QByteArray(2048, '\xff')}) {
+        QLocalSocket client;
+        client.connectToServer(QString::fromUtf8(path));
+        client.write(garbage);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return client.state() == QLocalSocket::UnconnectedState; }, 10000));
+    }
+    qputenv("XDG_ACTIVATION_TOKEN", "the-token");
+    EXPECT_TRUE(SingleInstance::askRunningToShow());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !shown.empty(); }, 10000));
+    EXPECT_EQ(shown, std::vector<QByteArray>{"the-token"});
+    qunsetenv("XDG_ACTIVATION_TOKEN");
+}
+
+}  // namespace
+}  // namespace zindo::platform::qt
