@@ -12,7 +12,9 @@ import tempfile
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import BINARY, TITLE, results, wait_for, written  # noqa: E402
+from desktop import BINARY, results, wait_for, written  # noqa: E402
+
+TITLE = "\U0001F986 ZindoZindo - Select Emoji"
 
 WATCHER = ["--dest=org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher", "org.freedesktop.DBus.Properties.Get",
            "string:org.kde.StatusNotifierWatcher", "string:RegisteredStatusNotifierItems"]
