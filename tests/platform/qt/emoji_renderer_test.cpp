@@ -17,7 +17,6 @@ namespace {
 // A joiner sequence split into several glyphs shows as its parts side by
 // side; a glyph from another font shows in black and white.
 TEST(EmojiRendererTest, EveryEmojiOnDisplayIsOneGlyphOfTheColourFont) {
-    zindo::testing::startQt();
     ASSERT_TRUE(EmojiRenderer::hasColourEmojiFont()) << "install fonts-noto-color-emoji";
     std::set<std::string> texts{"\U0001F986", "\u2705"};  // the duck and the flash
     for (const EmojiString emoji : buildCatalogue().emojiList) texts.emplace(emoji);

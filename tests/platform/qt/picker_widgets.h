@@ -1,6 +1,6 @@
 // A picker's view tree, built by ZindoApp on the testing host and realised by
-// a WindowWidget on Qt's offscreen platform at twice the pixels: time moves
-// only when a test says, and every paint is at a high-DPI ratio.
+// a WindowWidget in the test binary's QApplication (widget_test_main.cpp):
+// time moves only when a test says.
 #pragma once
 
 #include <QApplication>
@@ -10,27 +10,13 @@
 
 #include "app/picker_session.h"
 #include "platform/qt/document_widget.h"
-#include "platform/qt/grid_accessible.h"
 #include "platform/qt/window_widget.h"
 
 namespace zindo::testing {
 
-// One for the test process, made on first use and never destroyed.
-inline void startQt() {
-    if (QCoreApplication::instance() != nullptr) return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_SCALE_FACTOR", "2");
-    static int argc = 1;
-    static char name[] = "zindo_widget_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-    QAccessible::installFactory(&platform::qt::GridAccessible::create);
-}
-
 class PickerWidgets : public PickerSession {
 public:
     PickerWidgets() {
-        startQt();
         host.onWindowClosed([this](platform::Window&) { dismiss(); });
         picker = openPicker();
         window = new platform::qt::WindowWidget(*picker.window, renderer, [this] { sync(); });

@@ -45,7 +45,6 @@ TEST(SingleInstanceTest, ReadsOneShortLineOfShowAndAPrintableTokenAndRefusesTheR
 }
 
 TEST(SingleInstanceTest, ServesOverAStaleSocketForTheUserAloneAndOnlyWellFormedRequestsShow) {
-    zindo::testing::startQt();
     QTemporaryDir runtime;
     qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
     qputenv("DISPLAY", ":7");
