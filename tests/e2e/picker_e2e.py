@@ -1,16 +1,31 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """The picker as a user meets it on X11: one desktop with a window manager and a
 tray that starts after the program, the duck clicked and keys typed with
-xdotool, the clipboard read by xclip after the picker has closed, and the
-picker again at twice the pixels."""
+xdotool, a screen reader's AT-SPI registry on a D-Bus session of its own, the
+clipboard read by xclip after the picker has closed, and the picker again at
+twice the pixels. Runs under Debian's python3, which has pyatspi."""
 import os
 import subprocess
 import sys
 import tempfile
 import unittest
+import warnings
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop import BINARY, Desktop, results, wait_for, written  # noqa: E402
+
+bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address"], stdout=subprocess.PIPE,
+                       stderr=subprocess.DEVNULL, text=True)
+os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
+import pyatspi  # noqa: E402  (reads the bus address when imported)
+
+warnings.filterwarnings("ignore", category=DeprecationWarning, module="pyatspi")
+
+
+def tearDownModule():
+    bus.terminate()
+    bus.wait(10)
+    bus.stdout.close()
 
 
 class PickerEndToEndTest(unittest.TestCase):
@@ -44,7 +59,7 @@ class PickerEndToEndTest(unittest.TestCase):
 
     def test_1_a_user_meets_the_duck_late_copies_with_mouse_and_keys_starts_it_again_and_quits(self):
         desktop = self.desktop
-        program = self.start()
+        program = self.start(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         window = desktop.picker()  # no tray yet: a picker at once
         desktop.start_tray()
         desktop.close_picker(window)
@@ -68,6 +83,22 @@ class PickerEndToEndTest(unittest.TestCase):
         self.open_picker("dog")
         desktop.run("xdotool", "key", "--delay", "30", "Escape", "Escape")
         desktop.close_picker()
+
+        # A screen reader sees the grid as buttons named by their emoji and described by their keywords.
+        self.open_picker("dog")
+        expected = [emoji.decode() for emoji in results("dog")]
+        application = wait_for("the program on the AT-SPI bus", lambda: next(
+            (found for found in pyatspi.Registry.getDesktop(0) if found and found.name == "ZindoZindo"), None))
+
+        def grid_buttons():
+            grid = pyatspi.findDescendant(application, lambda node: node.getRole() == pyatspi.ROLE_LIST)
+            buttons = [button for button in grid or [] if button.getRole() == pyatspi.ROLE_PUSH_BUTTON]
+            return buttons if [button.name for button in buttons] == expected else None
+        dog = wait_for("the grid for dog", grid_buttons)[1]
+        self.assertEqual(dog.description, "\U0001F436, dog, puppy, pet, face, animal")
+        dog.queryAction().doAction(0)
+        desktop.close_picker()
+        self.assertEqual(desktop.clipboard(), expected[1].encode())
 
         events = tempfile.TemporaryFile()
         self.addCleanup(events.close)

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "platform/animation_context.h"
 #include "platform/application.h"
 #include "platform/testing/testing_host.h"
@@ -18,31 +15,22 @@ protected:
     testing::TestingHost host;
     Application application{host};
     MainQueue& queue = application.mainQueue();
-    std::vector<std::string> ran;
 };
 
-TEST_F(MainQueueTest, RunsWorkByDeadlineThenQueuingOrderNeverEarlyNorInsideTheQueuingCall) {
-    queue.asyncAfter(0.3, [this] { ran.push_back("c"); });
-    queue.asyncAfter(0.1, [this] { ran.push_back("a"); });
-    queue.asyncAfter(0.3, [this] { ran.push_back("d"); });
-    queue.asyncAfter(queue.now(), [this] { ran.push_back("now"); });
-    EXPECT_TRUE(ran.empty());
-    host.advance(0.0);
-    EXPECT_EQ(ran, std::vector<std::string>{"now"});
-    host.advance(0.29);
-    EXPECT_EQ(ran, (std::vector<std::string>{"now", "a"}));
-    host.advance(0.01);
-    EXPECT_EQ(ran, (std::vector<std::string>{"now", "a", "c", "d"}));
-}
-
-TEST_F(MainQueueTest, WorkSeesItsOwnDeadlineAsNowAndWhatItQueuesRunsInTheSameAdvance) {
-    std::vector<double> times;
+TEST_F(MainQueueTest, RunsWorkByDeadlineThenQueuingOrderAtItsDeadlineNeverInsideTheQueuingCall) {
+    std::vector<std::pair<char, double>> ran;
+    const auto record = [&](char name) { return [&ran, this, name] { ran.emplace_back(name, queue.now()); }; };
+    queue.asyncAfter(0.3, record('c'));
     queue.asyncAfter(0.15, [&] {
-        times.push_back(queue.now());
-        queue.asyncAfter(queue.now() + 0.15, [&] { times.push_back(queue.now()); });
+        ran.emplace_back('a', queue.now());
+        queue.asyncAfter(queue.now() + 0.15, record('d'));  // queued later: after c
     });
-    host.advance(0.3);
-    EXPECT_EQ(times, (std::vector<double>{0.15, 0.3}));
+    queue.asyncAfter(queue.now(), record('0'));
+    EXPECT_TRUE(ran.empty());
+    host.advance(0.29);
+    EXPECT_EQ(ran, (std::vector<std::pair<char, double>>{{'0', 0.0}, {'a', 0.15}}));
+    host.advance(0.01);
+    EXPECT_EQ(ran, (std::vector<std::pair<char, double>>{{'0', 0.0}, {'a', 0.15}, {'c', 0.3}, {'d', 0.3}}));
     EXPECT_EQ(queue.pendingWorkCount(), 0u);
 }
 
@@ -68,7 +56,7 @@ TEST_F(MainQueueTest, AnimationGroupsMoveAlphaOverTheirDurationAndCompleteAfterT
 }
 
 TEST(ViewTreeTest, SubviewsKeepOrderMoveBetweenParentsAndOutliveAFreedParent) {
-    const auto first = std::make_shared<View>();
+    auto first = std::make_shared<View>();
     const auto second = std::make_shared<View>();
     const auto child = std::make_shared<View>();
     first->addSubview(child);
@@ -77,10 +65,8 @@ TEST(ViewTreeTest, SubviewsKeepOrderMoveBetweenParentsAndOutliveAFreedParent) {
     second->addSubview(child);
     EXPECT_EQ(first->subviews().size(), 1u);
     EXPECT_EQ(child->superview(), second.get());
-    auto parent = std::make_shared<View>();
-    const auto orphan = std::make_shared<View>();
-    parent->addSubview(orphan);
-    parent.reset();
+    const auto orphan = first->subviews().front();
+    first.reset();
     EXPECT_EQ(orphan->superview(), nullptr);
     orphan->removeFromSuperview();  // nothing to leave
 }
