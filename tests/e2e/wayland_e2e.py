@@ -76,6 +76,13 @@ class WaylandEndToEndTest(unittest.TestCase):
                 yield from names(child)
         return [name for name in names(json.loads(self.command("swaymsg", "--raw", "--type", "get_tree"))) if name == TITLE]
 
+    def tray_items(self):
+        """The items the bar shows, as bus name and object path."""
+        return [item.split('"')[0] for item in self.command(
+            "dbus-send", "--session", "--print-reply", "--dest=org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher",
+            "org.freedesktop.DBus.Properties.Get", "string:org.kde.StatusNotifierWatcher",
+            "string:RegisteredStatusNotifierItems").split('string "')[1:]]
+
     def copy_by_keyboard(self, term):
         """Types the term into the open picker and copies the first result with Enter."""
         wait_for("the picker", self.pickers)
@@ -86,12 +93,9 @@ class WaylandEndToEndTest(unittest.TestCase):
 
     def test_the_duck_docks_a_click_and_keys_copy_and_show_passes_the_launchers_token(self):
         program = self.start()
-        items = wait_for("the duck in the tray", lambda: self.command(
-            "dbus-send", "--session", "--print-reply", "--dest=org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher",
-            "org.freedesktop.DBus.Properties.Get", "string:org.kde.StatusNotifierWatcher",
-            "string:RegisteredStatusNotifierItems").split('string "')[1:])
+        items = wait_for("the duck in the tray", self.tray_items)
         self.assertEqual(len(items), 1)
-        service, path = items[0].split('"')[0].split("/", 1)
+        service, path = items[0].split("/", 1)
         for term in ["polar", "family"]:
             # What swaybar sends for a left click on the item.
             self.command("dbus-send", "--session", "--type=method_call", "--dest=" + service, "/" + path,
@@ -103,7 +107,8 @@ class WaylandEndToEndTest(unittest.TestCase):
         self.assertEqual(show.returncode, 0)
         wait_for("the token handed to the compositor", lambda: b'.activate("zindo-token", wl_surface' in
                  written(self.errors))
-        self.assertEqual(len(self.pickers()), 1)
+        wait_for("the picker", self.pickers)
+        self.assertEqual(len(self.tray_items()), 1, "no second duck")
         program.send_signal(signal.SIGTERM)
         self.assertEqual(program.wait(10), 0)
         self.assertEqual(self.messages(), [], "nothing shown to the user")
