@@ -10,9 +10,18 @@ int main(int argc, char** argv) {
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
     const zindo::CommandLineOutcome outcome = zindo::runCommandLine(arguments, std::cout, std::cerr);
     if (!outcome.startPicker) return outcome.exitStatus;
-    // Already running: that program opens the picker, and no second duck appears.
-    if (zindo::platform::qt::SingleInstance::askRunningToShow()) return 0;
-    zindo::platform::qt::QtHost host(argc, argv);
+    // Decided before Qt starts, so that a start that is not the one program costs little.
+    using zindo::platform::qt::SingleInstance;
+    SingleInstance instance;
+    switch (instance.claim(outcome.showPicker ? SingleInstance::Start::show : SingleInstance::Start::plain)) {
+        case SingleInstance::Claim::handedOver:
+            return 0;
+        case SingleInstance::Claim::unanswered:
+            return 1;
+        case SingleInstance::Claim::run:
+            break;
+    }
+    zindo::platform::qt::QtHost host(argc, argv, instance);
     if (outcome.showPicker) host.showPickerAtStart();
     return zindo::runPicker(host);
 }

@@ -13,6 +13,11 @@ inline QRectF toQt(const Rect& frame, double parentHeight) {
                   frame.size.height);
 }
 
+// A rectangle in Qt's coordinates of a parent of the given height, back to ours.
+inline Rect fromQt(const QRectF& rect, double parentHeight) {
+    return Rect{rect.x(), parentHeight - (rect.y() + rect.height()), rect.width(), rect.height()};
+}
+
 // A point in Qt's coordinates of a parent of the given height, back to ours.
 inline Point fromQt(const QPointF& point, double parentHeight) { return Point{point.x(), parentHeight - point.y()}; }
 

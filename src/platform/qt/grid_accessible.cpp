@@ -2,14 +2,14 @@
 
 #include <QPointer>
 
-#include "platform/qt/document_widget.h"
+#include "platform/qt/emoji_grid_widget.h"
 
 namespace zindo::platform::qt {
 namespace {
 
 class CellAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
-    CellAccessible(DocumentWidget* grid, int index) : grid_(grid), index_(index), generation_(grid->generation()) {}
+    CellAccessible(EmojiGridWidget* grid, int index) : grid_(grid), index_(index), generation_(grid->generation()) {}
 
     bool isValid() const override {
         return grid_ != nullptr && grid_->generation() == generation_ && index_ < grid_->cellCount();
@@ -62,17 +62,17 @@ public:
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
     int index() const { return index_; }
-    const DocumentWidget* grid() const { return grid_; }
+    const EmojiGridWidget* grid() const { return grid_; }
 
 private:
-    QPointer<DocumentWidget> grid_;
+    QPointer<EmojiGridWidget> grid_;
     int index_;
     std::uint64_t generation_;
 };
 
 }  // namespace
 
-GridAccessible::GridAccessible(DocumentWidget* grid)
+GridAccessible::GridAccessible(EmojiGridWidget* grid)
     : QAccessibleWidget(grid, QAccessible::List), generation_(grid->generation()) {}
 
 GridAccessible::~GridAccessible() {
@@ -80,11 +80,11 @@ GridAccessible::~GridAccessible() {
 }
 
 QAccessibleInterface* GridAccessible::create(const QString&, QObject* object) {
-    if (auto* grid = dynamic_cast<DocumentWidget*>(object)) return new GridAccessible(grid);
+    if (auto* grid = dynamic_cast<EmojiGridWidget*>(object)) return new GridAccessible(grid);
     return nullptr;
 }
 
-DocumentWidget* GridAccessible::grid() const { return static_cast<DocumentWidget*>(widget()); }
+EmojiGridWidget* GridAccessible::grid() const { return static_cast<EmojiGridWidget*>(widget()); }
 
 void GridAccessible::dropStaleCells() const {
     if (grid()->generation() == generation_) return;
@@ -112,12 +112,12 @@ int GridAccessible::indexOfChild(const QAccessibleInterface* child) const {
 
 QAccessibleInterface* GridAccessible::childAt(int x, int y) const {
     const std::ptrdiff_t index = grid()->cellAt(grid()->mapFromGlobal(QPointF(x, y)));
-    return index == DocumentWidget::kNone ? nullptr : child(static_cast<int>(index));
+    return index == EmojiGridWidget::kNone ? nullptr : child(static_cast<int>(index));
 }
 
 QAccessibleInterface* GridAccessible::focusChild() const {
     const std::ptrdiff_t focused = grid()->focusedCell();
-    return focused == DocumentWidget::kNone ? nullptr : child(static_cast<int>(focused));
+    return focused == EmojiGridWidget::kNone ? nullptr : child(static_cast<int>(focused));
 }
 
 }  // namespace zindo::platform::qt

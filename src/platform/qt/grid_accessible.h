@@ -8,11 +8,11 @@
 
 namespace zindo::platform::qt {
 
-class DocumentWidget;
+class EmojiGridWidget;
 
 class GridAccessible : public QAccessibleWidget {
 public:
-    explicit GridAccessible(DocumentWidget* grid);
+    explicit GridAccessible(EmojiGridWidget* grid);
     ~GridAccessible() override;
 
     int childCount() const override;
@@ -25,7 +25,7 @@ public:
     static QAccessibleInterface* create(const QString& className, QObject* object);
 
 private:
-    DocumentWidget* grid() const;
+    EmojiGridWidget* grid() const;
     // Cells of an older grid are invalid: a rebuild replaced their buttons.
     void dropStaleCells() const;
 

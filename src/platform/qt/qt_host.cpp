@@ -1,20 +1,16 @@
 #include "platform/qt/qt_host.h"
 
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <QAccessible>
 #include <QClipboard>
 #include <QCursor>
 #include <QScreen>
-#include <QSocketNotifier>
 #include <QSystemTrayIcon>
 #include <cmath>
-#include <csignal>
 #include <cstdio>
 
 #include "platform/application.h"
 #include "platform/process_info.h"
+#include "platform/qt/geometry.h"
 #include "platform/qt/grid_accessible.h"
 #include "platform/qt/launch_activation.h"
 #include "platform/qt/window_widget.h"
@@ -23,13 +19,6 @@
 namespace zindo::platform::qt {
 namespace {
 
-int signalPipe[2] = {-1, -1};
-
-void onTerminatingSignal(int) {
-    const char byte = 1;
-    [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
-}
-
 // The screen under the pointer, else the primary one: screenAt() is null on
 // Wayland and between screens.
 QScreen* currentScreen() {
@@ -37,9 +26,16 @@ QScreen* currentScreen() {
     return screen != nullptr ? screen : QGuiApplication::primaryScreen();
 }
 
+// Our screens are y-up, flipped about the bottom of the virtual desktop.
+double desktopHeight() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->virtualGeometry().bottom() + 1 : 768.0;
+}
+
 }  // namespace
 
-QtHost::QtHost(int& argc, char** argv) : qtApplication_(argc, argv), tray_([this] { afterEvent(); }) {
+QtHost::QtHost(int& argc, char** argv, SingleInstance& instance)
+    : qtApplication_(argc, argv), tray_([this] { afterEvent(); }), instance_(instance) {
     QApplication::setQuitOnLastWindowClosed(false);  // the tray keeps the program alive
     QAccessible::installFactory(&GridAccessible::create);
     dueTimer_.setSingleShot(true);
@@ -47,36 +43,15 @@ QtHost::QtHost(int& argc, char** argv) : qtApplication_(argc, argv), tray_([this
     QObject::connect(&dueTimer_, &QTimer::timeout, [this] { runDue(); });
     frameTimer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&frameTimer_, &QTimer::timeout, [this] { runDue(); });
-    quitOnSignals();
 }
 
 QtHost::~QtHost() {
     for (auto& [window, widget] : widgets_) delete widget;
 }
 
-void QtHost::quitOnSignals() {
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return;
-    signalNotifier_ = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &qtApplication_);
-    QObject::connect(signalNotifier_, &QSocketNotifier::activated, [] {
-        char byte = 0;
-        [[maybe_unused]] const auto read = ::read(signalPipe[0], &byte, 1);
-        QCoreApplication::quit();
-    });
-    struct sigaction action {};
-    action.sa_handler = onTerminatingSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
-}
-
 Rect QtHost::screenFrame() const {
     const QScreen* screen = currentScreen();
-    if (screen == nullptr) return Rect{0.0, 0.0, 1024.0, 768.0};
-    const QRect area = screen->availableGeometry();
-    // Our screens are y-up too; a window's top-left follows from the flip.
-    return Rect{static_cast<double>(area.x()), 0.0, static_cast<double>(area.width()),
-                static_cast<double>(area.height())};
+    return fromQt(QRectF(screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768)), desktopHeight());
 }
 
 void QtHost::run(Application& application) {
@@ -117,12 +92,8 @@ void QtHost::showForLaterStart(const QByteArray& activationToken) {
 void QtHost::windowDidOrderFront(Window& window) {
     WindowWidget*& widget = widgets_[&window];
     if (widget == nullptr) widget = new WindowWidget(window, renderer_, [this] { afterEvent(); });
-    const Rect content = window.contentRect();
-    const QScreen* screen = currentScreen();
-    const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    // Centred by the controller in y-up screen points; flipped here once.
-    widget->move(static_cast<int>(content.origin.x),
-                 area.y() + static_cast<int>(area.height() - (content.origin.y + content.size.height)));
+    // Placed by the controller in the screen frame above, in y-up points.
+    widget->move(toQt(window.contentRect(), desktopHeight()).topLeft().toPoint());
     showAsLaunched(*widget, launchToken_);
 }
 

@@ -12,10 +12,9 @@
 #include "platform/host.h"
 #include "platform/qt/clipboard.h"
 #include "platform/qt/emoji_renderer.h"
+#include "platform/qt/quit_on_signals.h"
 #include "platform/qt/single_instance.h"
 #include "platform/qt/tray.h"
-
-class QSocketNotifier;
 
 namespace zindo::platform::qt {
 
@@ -32,7 +31,8 @@ private:
 
 class QtHost : public Host {
 public:
-    QtHost(int& argc, char** argv);
+    // Serves later starts through the instance, which has claimed the lock.
+    QtHost(int& argc, char** argv, SingleInstance& instance);
     ~QtHost() override;
 
     // Opens a picker as soon as the program has started, as `--show` asks.
@@ -55,7 +55,6 @@ public:
 
 private:
     void runDue();
-    void quitOnSignals();
     void quitOnceNothingIsLeft();
     void showForLaterStart(const QByteArray& activationToken);
 
@@ -64,7 +63,8 @@ private:
     Tray tray_;
     Clipboard clipboard_;
     EmojiRenderer renderer_;
-    SingleInstance instance_;
+    SingleInstance& instance_;
+    QuitOnSignals quitOnSignals_;
     std::map<const Window*, WindowWidget*> widgets_;
     QTimer dueTimer_;
     QTimer frameTimer_;
@@ -74,7 +74,6 @@ private:
     bool wasAnimating_ = false;
     bool waitingForClipboard_ = false;
     bool showPickerAtStart_ = false;
-    QSocketNotifier* signalNotifier_ = nullptr;
 };
 
 }  // namespace zindo::platform::qt

@@ -1,10 +1,16 @@
 #include "platform/qt/single_instance.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QTimer>
+#include <chrono>
 #include <cstdio>
+#include <thread>
 
 namespace zindo::platform::qt {
 namespace {
@@ -27,9 +33,8 @@ bool isPrintableAscii(const QByteArray& text) {
     return true;
 }
 
-}  // namespace
-
-QString SingleInstance::socketPath() {
+// In $XDG_RUNTIME_DIR, which is user-only, named for the display this session draws on.
+QString runtimePath(const QString& suffix) {
     QString directory = qEnvironmentVariable("XDG_RUNTIME_DIR");
     // Qt makes its fallback runtime directory user-only, as the standard asks.
     if (directory.isEmpty()) directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -37,8 +42,27 @@ QString SingleInstance::socketPath() {
     for (QChar& c : display) {
         if (!c.isLetterOrNumber() && c != u'.' && c != u'-') c = u'_';
     }
-    return QDir(directory).filePath(QStringLiteral("zindozindo-%1.socket").arg(display));
+    return QDir(directory).filePath(QStringLiteral("zindozindo-%1.%2").arg(display, suffix));
 }
+
+// Asks the running program to open a picker, passing on the launcher's
+// activation token; false when none serves.
+bool askRunningToShow(const QString& path) {
+    QLocalSocket socket;
+    socket.connectToServer(path);
+    if (!socket.waitForConnected(500)) return false;
+    const QByteArray token = activationToken();
+    socket.write(token.isEmpty() || !isPrintableAscii(token) ? kShow + '\n' : kShow + ' ' + token + '\n');
+    return socket.waitForBytesWritten(500);
+}
+
+}  // namespace
+
+SingleInstance::~SingleInstance() {
+    if (lock_ >= 0) ::close(lock_);
+}
+
+QString SingleInstance::socketPath() { return runtimePath(QStringLiteral("socket")); }
 
 SingleInstance::Request SingleInstance::readRequest(const QByteArray& received) {
     const qsizetype end = received.indexOf('\n');
@@ -52,29 +76,45 @@ SingleInstance::Request SingleInstance::readRequest(const QByteArray& received) 
     return {Request::Kind::show, token};
 }
 
-bool SingleInstance::askRunningToShow() {
-    QLocalSocket socket;
-    socket.connectToServer(socketPath());
-    if (!socket.waitForConnected(500)) return false;
-    const QByteArray token = activationToken();
-    socket.write(token.isEmpty() || !isPrintableAscii(token) ? kShow + '\n' : kShow + ' ' + token + '\n');
-    return socket.waitForBytesWritten(500);
+SingleInstance::Claim SingleInstance::claim(Start start) {
+    const QString path = socketPath();
+    const QByteArray lockPath = runtimePath(QStringLiteral("lock")).toLocal8Bit();
+    const int lock = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (lock < 0) {
+        std::fprintf(stderr, "zindozindo: cannot open %s; later starts will add their own duck\n",
+                     lockPath.constData());
+        return Claim::run;
+    }
+    // The holder serves only once it has launched, so a start that finds it
+    // not serving yet raced it; one that waits for it retries the lock too,
+    // in case the holder ends first.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    for (;;) {
+        if (::flock(lock, LOCK_EX | LOCK_NB) == 0) {
+            lock_ = lock;
+            return Claim::run;
+        }
+        if (askRunningToShow(path) || start == Start::plain) break;
+        if (std::chrono::steady_clock::now() > deadline) {
+            std::fprintf(stderr, "zindozindo: the running ZindoZindo did not answer\n");
+            ::close(lock);
+            return Claim::unanswered;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    ::close(lock);
+    return Claim::handedOver;
 }
 
 bool SingleInstance::serve(std::function<void(const QByteArray& token)> show) {
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     const QString path = socketPath();
+    // Holding the lock, this is the one program: a socket file here is a crashed run's.
+    QLocalServer::removeServer(path);
     if (!server_.listen(path)) {
-        // Left by a run that crashed, unless another start won a race to it.
-        QLocalSocket probe;
-        probe.connectToServer(path);
-        if (probe.waitForConnected(200)) return false;
-        QLocalServer::removeServer(path);
-        if (!server_.listen(path)) {
-            std::fprintf(stderr, "zindozindo: cannot listen on %s (%s); later starts will add their own duck\n",
-                         qPrintable(path), qPrintable(server_.errorString()));
-            return false;
-        }
+        std::fprintf(stderr, "zindozindo: cannot listen on %s (%s); later starts will add their own duck\n",
+                     qPrintable(path), qPrintable(server_.errorString()));
+        return false;
     }
     QObject::connect(&server_, &QLocalServer::newConnection, &server_, [this, show] {
         while (QLocalSocket* client = server_.nextPendingConnection()) {

@@ -1,5 +1,6 @@
-// One running program per user and display session. Later starts hand it
-// their request over a local socket in the user's runtime directory and exit.
+// One running program per user and display session. A lock held for the
+// program's life decides which start that is; later starts hand it their
+// request over a local socket in the user's runtime directory and exit.
 #pragma once
 
 #include <QByteArray>
@@ -11,12 +12,22 @@ namespace zindo::platform::qt {
 
 class SingleInstance {
 public:
-    // $XDG_RUNTIME_DIR (user-only) and the display this session draws on.
+    SingleInstance() = default;
+    ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
+
     static QString socketPath();
 
-    // Asks the running program to open a picker, passing on the launcher's
-    // activation token; false when none answers. Needs no QApplication.
-    static bool askRunningToShow();
+    // Decides, before anything costly starts, whether this start is the one
+    // program: `run` when it now holds the lock. Otherwise the holder has the
+    // request: a picker when it serves already (a later start) or, for
+    // `--show`, as soon as it does; a plain start that raced another at
+    // launch asks nothing. `unanswered` when a holder never served within
+    // ten seconds. Needs no QApplication.
+    enum class Start { plain, show };
+    enum class Claim { run, handedOver, unanswered };
+    Claim claim(Start start);
 
     // What the bytes a later start has sent so far ask for: nothing yet,
     // a picker with the launcher's token (empty when there was none), or
@@ -33,6 +44,7 @@ public:
     bool serve(std::function<void(const QByteArray& token)> show);
 
 private:
+    int lock_ = -1;
     QLocalServer server_;
 };
 

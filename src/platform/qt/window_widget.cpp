@@ -8,7 +8,7 @@
 #include <QScrollBar>
 
 #include "platform/controls.h"
-#include "platform/qt/document_widget.h"
+#include "platform/qt/emoji_grid_widget.h"
 #include "platform/qt/emoji_renderer.h"
 #include "platform/qt/geometry.h"
 
@@ -41,7 +41,7 @@ Qt::Alignment toQt(TextAlignment alignment) {
 class SearchLineEdit : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
-    void setGrid(DocumentWidget* grid) { grid_ = grid; }
+    void setGrid(EmojiGridWidget* grid) { grid_ = grid; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override {
@@ -66,7 +66,7 @@ protected:
     }
 
 private:
-    DocumentWidget* grid_ = nullptr;
+    EmojiGridWidget* grid_ = nullptr;
 };
 
 }  // namespace
@@ -87,7 +87,7 @@ WindowWidget::WindowWidget(Window& window, EmojiRenderer& renderer, std::functio
     for (auto& [field, edit] : fields_) {
         auto* search = static_cast<SearchLineEdit*>(edit);
         if (!documents_.empty()) {
-            DocumentWidget* grid = documents_.front().second;
+            EmojiGridWidget* grid = documents_.front().second;
             search->setGrid(grid);
             grid->setOnLeaveUpwards([search] { search->setFocus(Qt::BacktabFocusReason); });
         }
@@ -126,7 +126,7 @@ void WindowWidget::realise(const std::shared_ptr<View>& view) {
                                              : Qt::ScrollBarAsNeeded);
         area->setAlignment(Qt::AlignLeft | Qt::AlignTop);  // a short document sits at the top
         area->setWidgetResizable(false);
-        auto* document = new DocumentWidget(*scrollView, renderer_, afterEvent_);
+        auto* document = new EmojiGridWidget(*scrollView, renderer_, afterEvent_);
         area->setWidget(document);
         documents_.emplace_back(area, document);
         children_.push_back({view.get(), area});

@@ -20,7 +20,7 @@ class TextField;
 
 namespace zindo::platform::qt {
 
-class DocumentWidget;
+class EmojiGridWidget;
 class EmojiRenderer;
 
 class WindowWidget : public QWidget {
@@ -49,7 +49,7 @@ private:
     std::function<void()> afterEvent_;
     std::vector<Realised> children_;
     std::vector<std::pair<SearchField*, QLineEdit*>> fields_;
-    std::vector<std::pair<QScrollArea*, DocumentWidget*>> documents_;
+    std::vector<std::pair<QScrollArea*, EmojiGridWidget*>> documents_;
     bool dismissed_ = false;
 };
 

@@ -10,7 +10,7 @@
 namespace zindo::testing {
 namespace {
 
-using platform::qt::DocumentWidget;
+using platform::qt::EmojiGridWidget;
 
 // The first cell of a full grid: 12 points in, its row hanging 12 + 8 points below the document's top.
 const QPoint kFirstCellCentre(12 + 22, 20 + 22);
@@ -108,7 +108,7 @@ TEST(EmojiGridWidgetTest, TheKeysMoveARingThatStaysInViewAndCrossBetweenFieldAnd
     EXPECT_EQ(keys({Qt::Key_PageDown}), 72);
     EXPECT_EQ(keys({Qt::Key_PageDown, Qt::Key_PageUp}), 72);
     EXPECT_TRUE(picker.grid->visibleRegion().contains(picker.grid->cellRect(72)));
-    EXPECT_EQ(keys({Qt::Key_Home, Qt::Key_Right, Qt::Key_Up}), DocumentWidget::kNone);  // up from the top row
+    EXPECT_EQ(keys({Qt::Key_Home, Qt::Key_Right, Qt::Key_Up}), EmojiGridWidget::kNone);  // up from the top row
     EXPECT_TRUE(picker.field->hasFocus());
     EXPECT_EQ(keys({Qt::Key_Tab}), 0) << "entering the grid starts at its first cell";
 
@@ -119,6 +119,14 @@ TEST(EmojiGridWidgetTest, TheKeysMoveARingThatStaysInViewAndCrossBetweenFieldAnd
     EXPECT_EQ(picker.grid->focusedCell(), 0);
     picker.key(Qt::Key_Space);
     EXPECT_EQ(picker.clipboard(), expectedTitles("dog").at(0));
+
+    // A click takes the focus without a ring; keys go on from the clicked cell.
+    picker.field->setFocus();
+    const QImage unfocused = picker.grid->grab(picker.grid->cellRect(0)).toImage();
+    QTest::mouseClick(picker.grid, Qt::LeftButton, {}, picker.grid->cellRect(1).center());
+    EXPECT_TRUE(picker.grid->hasFocus());
+    EXPECT_EQ(picker.grid->grab(picker.grid->cellRect(0)).toImage(), unfocused);
+    EXPECT_EQ(keys({Qt::Key_Right}), 2);
 }
 
 TEST(EmojiGridWidgetTest, EnterInTheFieldCopiesTheFirstResultAndEscClearsThenCloses) {

@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "app/picker_session.h"
-#include "platform/qt/document_widget.h"
+#include "platform/qt/emoji_grid_widget.h"
 #include "platform/qt/window_widget.h"
 
 namespace zindo::testing {
@@ -23,7 +23,7 @@ public:
         window->show();
         field = window->findChild<QLineEdit*>(QStringLiteral("searchField"));
         scrollArea = window->findChild<QScrollArea*>(QStringLiteral("scrollView"));
-        grid = dynamic_cast<platform::qt::DocumentWidget*>(window->findChild<QWidget*>(QStringLiteral("emojiGrid")));
+        grid = dynamic_cast<platform::qt::EmojiGridWidget*>(window->findChild<QWidget*>(QStringLiteral("emojiGrid")));
     }
     ~PickerWidgets() {
         dismiss();
@@ -43,7 +43,7 @@ public:
     platform::qt::WindowWidget* window = nullptr;
     QLineEdit* field = nullptr;
     QScrollArea* scrollArea = nullptr;
-    platform::qt::DocumentWidget* grid = nullptr;
+    platform::qt::EmojiGridWidget* grid = nullptr;
 
 private:
     void sync() {

@@ -1,8 +1,13 @@
 #include "platform/qt/qt_host.h"
 
+#include "platform/qt/window_widget.h"
+
 #include <gtest/gtest.h>
 
+#include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <QWidget>
 #include <csignal>
 
 #include "app/start_up.h"
@@ -22,7 +27,11 @@ int runPickerWith(const std::function<void(QtHost&)>& steps) {
     static char name[] = "zindozindo";
     char* argv[] = {name, nullptr};
     int argc = 1;
-    QtHost host(argc, argv);
+    const QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+    SingleInstance instance;
+    EXPECT_EQ(instance.claim(SingleInstance::Start::plain), SingleInstance::Claim::run);
+    QtHost host(argc, argv, instance);
     QTimer::singleShot(0, [&] { steps(host); });
     QTimer::singleShot(60000, [] {  // a step that failed must not leave the loop running
         ADD_FAILURE() << "the event loop did not end";
@@ -31,16 +40,22 @@ int runPickerWith(const std::function<void(QtHost&)>& steps) {
     return runPicker(host);
 }
 
-TEST(QtHostTest, WithoutATrayAPickerIsOpenAtOnceAndSigtermOrSigintEndTheLoopCleanly) {
+TEST(QtHostTest, WithoutATrayAPickerIsOpenAtOnceCentredAndSigtermOrSigintEndTheLoopCleanly) {
     for (const int signal : {SIGTERM, SIGINT}) {
-        std::size_t windows = 0;
-        EXPECT_EQ(runPickerWith([&](QtHost&) {
-                      windows = Application::shared().windows().size();
+        QRect picker;  // the frame: where the desktop puts a window
+        QRect screen;
+        EXPECT_EQ(runPickerWith([&](QtHost& host) {
+                      picker = host.widgetFor(*Application::shared().windows().at(0))->frameGeometry();
+                      screen = QGuiApplication::primaryScreen()->availableGeometry();
                       std::raise(signal);
                   }),
                   0);
-        EXPECT_EQ(windows, 1u);
+        EXPECT_EQ(picker.topLeft(), screen.topLeft() + QPoint((screen.width() - 500) / 2, (screen.height() - 580) / 2));
     }
+    // The handlers are the host's only while it lives.
+    struct sigaction handler {};
+    sigaction(SIGTERM, nullptr, &handler);
+    EXPECT_EQ(handler.sa_handler, SIG_DFL);
 }
 
 // The close that ends this loop waits for an animation's completion, which

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstring>
+#include <memory>
 
 #include "platform/qt/picker_widgets.h"
 
@@ -44,7 +45,7 @@ TEST(SingleInstanceTest, ReadsOneShortLineOfShowAndAPrintableTokenAndRefusesTheR
     }
 }
 
-TEST(SingleInstanceTest, ServesOverAStaleSocketForTheUserAloneAndOnlyWellFormedRequestsShow) {
+TEST(SingleInstanceTest, TheLockHolderRunsAndServesAloneAndLaterStartsHandItTheirRequests) {
     QTemporaryDir runtime;
     qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
     qputenv("DISPLAY", ":7");
@@ -57,24 +58,31 @@ TEST(SingleInstanceTest, ServesOverAStaleSocketForTheUserAloneAndOnlyWellFormedR
         ASSERT_EQ(::bind(stale, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
         ::close(stale);
     }
-    SingleInstance instance;
+    auto holder = std::make_unique<SingleInstance>();
+    ASSERT_EQ(holder->claim(SingleInstance::Start::plain), SingleInstance::Claim::run);
+    // Not serving yet: a plain start raced it at launch, and asks nothing.
+    EXPECT_EQ(SingleInstance().claim(SingleInstance::Start::plain), SingleInstance::Claim::handedOver);
+
     std::vector<QByteArray> shown;
-    ASSERT_TRUE(instance.serve([&](const QByteArray& token) { shown.push_back(token); }));
+    ASSERT_TRUE(holder->serve([&](const QByteArray& token) { shown.push_back(token); }));
     struct stat status {};
     ASSERT_EQ(::stat(path.constData(), &status), 0);
     EXPECT_EQ(status.st_mode & 077, 0u) << "only the user may reach the running program";
-
     for (const QByteArray& garbage : {QByteArray("quit\n"), QByteArray(2048, '\xff')}) {
         QLocalSocket client;
         client.connectToServer(QString::fromUtf8(path));
         client.write(garbage);
         EXPECT_TRUE(QTest::qWaitFor([&] { return client.state() == QLocalSocket::UnconnectedState; }, 10000));
     }
+    EXPECT_EQ(SingleInstance().claim(SingleInstance::Start::plain), SingleInstance::Claim::handedOver);
     qputenv("XDG_ACTIVATION_TOKEN", "the-token");
-    EXPECT_TRUE(SingleInstance::askRunningToShow());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !shown.empty(); }, 10000));
-    EXPECT_EQ(shown, std::vector<QByteArray>{"the-token"});
+    EXPECT_EQ(SingleInstance().claim(SingleInstance::Start::show), SingleInstance::Claim::handedOver);
     qunsetenv("XDG_ACTIVATION_TOKEN");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shown.size() == 2; }, 10000));
+    EXPECT_EQ(shown, (std::vector<QByteArray>{"", "the-token"}));
+
+    holder.reset();  // the lock goes with its holder
+    EXPECT_EQ(SingleInstance().claim(SingleInstance::Start::show), SingleInstance::Claim::run);
 }
 
 }  // namespace

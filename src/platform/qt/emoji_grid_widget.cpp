@@ -1,4 +1,4 @@
-#include "platform/qt/document_widget.h"
+#include "platform/qt/emoji_grid_widget.h"
 
 #include <QAccessible>
 #include <QHelpEvent>
@@ -40,7 +40,7 @@ std::optional<FocusMove> focusMoveFor(int key) {
 
 }  // namespace
 
-DocumentWidget::DocumentWidget(ScrollView& scrollView, EmojiRenderer& renderer, std::function<void()> afterClick)
+EmojiGridWidget::EmojiGridWidget(ScrollView& scrollView, EmojiRenderer& renderer, std::function<void()> afterClick)
     : scrollView_(&scrollView), renderer_(renderer), afterClick_(std::move(afterClick)) {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -48,7 +48,7 @@ DocumentWidget::DocumentWidget(ScrollView& scrollView, EmojiRenderer& renderer, 
     syncDocument();
 }
 
-bool DocumentWidget::syncDocument() {
+bool EmojiGridWidget::syncDocument() {
     if (scrollView_ == nullptr || scrollView_->documentGeneration() == generation_) return false;
     generation_ = scrollView_->documentGeneration();
     hovered_ = pressed_ = kNone;
@@ -73,33 +73,37 @@ bool DocumentWidget::syncDocument() {
     return true;
 }
 
-void DocumentWidget::detach() {
+void EmojiGridWidget::detach() {
     scrollView_ = nullptr;
     cells_.clear();
     hovered_ = pressed_ = focused_ = kNone;
 }
 
-const Button* DocumentWidget::cell(std::ptrdiff_t index) const {
+const Button* EmojiGridWidget::cell(std::ptrdiff_t index) const {
+    // The tree may have changed since the last syncDocument(): a stale index finds nothing.
     const View* document = this->document();
     if (document == nullptr || index < 0 || index >= cellCount()) return nullptr;
-    return static_cast<const Button*>(document->subviews()[cells_[static_cast<std::size_t>(index)]].get());
+    const std::size_t at = cells_[static_cast<std::size_t>(index)];
+    return at < document->subviews().size() ? dynamic_cast<const Button*>(document->subviews()[at].get()) : nullptr;
 }
 
-QRect DocumentWidget::cellRect(std::ptrdiff_t index) const {
+QRect EmojiGridWidget::cellRect(std::ptrdiff_t index) const {
     const Button* button = cell(index);
     if (button == nullptr) return {};
     return toQt(button->frame(), document()->frame().size.height).toRect();
 }
 
-void DocumentWidget::pressCell(std::ptrdiff_t index) {
-    if (cell(index) == nullptr) return;
+void EmojiGridWidget::pressCell(std::ptrdiff_t index) {
+    const Button* button = cell(index);
+    if (button == nullptr) return;
     // Held for the click: the action may rebuild the grid.
-    const std::shared_ptr<View> view = document()->subviews()[cells_[static_cast<std::size_t>(index)]];
-    static_cast<Button&>(*view).performClick();
+    const auto held =
+        std::const_pointer_cast<Button>(std::static_pointer_cast<const Button>(button->shared_from_this()));
+    held->performClick();
     afterClick_();
 }
 
-std::ptrdiff_t DocumentWidget::cellAt(QPointF position) const {
+std::ptrdiff_t EmojiGridWidget::cellAt(QPointF position) const {
     const View* document = this->document();
     if (document == nullptr) return kNone;
     const Point point = fromQt(position, document->frame().size.height);
@@ -111,7 +115,7 @@ std::ptrdiff_t DocumentWidget::cellAt(QPointF position) const {
 }
 
 // Buttons in the first row share its origin.
-std::ptrdiff_t DocumentWidget::columns() const {
+std::ptrdiff_t EmojiGridWidget::columns() const {
     if (cells_.empty()) return 1;
     const double firstRow = cell(0)->frame().origin.y;
     std::ptrdiff_t count = 1;
@@ -119,20 +123,20 @@ std::ptrdiff_t DocumentWidget::columns() const {
     return count;
 }
 
-std::ptrdiff_t DocumentWidget::visibleRows() const {
+std::ptrdiff_t EmojiGridWidget::visibleRows() const {
     const std::ptrdiff_t perRow = columns();
     if (cellCount() <= perRow || parentWidget() == nullptr) return 1;
     const double pitch = cell(0)->frame().origin.y - cell(perRow)->frame().origin.y;
     return std::max<std::ptrdiff_t>(1, static_cast<std::ptrdiff_t>(parentWidget()->height() / pitch));
 }
 
-void DocumentWidget::setHovered(std::ptrdiff_t index) {
+void EmojiGridWidget::setHovered(std::ptrdiff_t index) {
     if (index == hovered_) return;
     hovered_ = index;
     update();
 }
 
-void DocumentWidget::setFocused(std::ptrdiff_t index) {
+void EmojiGridWidget::setFocused(std::ptrdiff_t index) {
     focused_ = index;
     update();
     if (index == kNone) return;
@@ -150,7 +154,7 @@ void DocumentWidget::setFocused(std::ptrdiff_t index) {
     }
 }
 
-bool DocumentWidget::event(QEvent* event) {
+bool EmojiGridWidget::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         const std::ptrdiff_t index = cellAt(help->pos());
@@ -166,7 +170,7 @@ bool DocumentWidget::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void DocumentWidget::paintEvent(QPaintEvent* event) {
+void EmojiGridWidget::paintEvent(QPaintEvent* event) {
     const View* document = this->document();
     if (document == nullptr) return;
     QPainter painter(this);
@@ -192,7 +196,7 @@ void DocumentWidget::paintEvent(QPaintEvent* event) {
             }
             painter.drawPixmap(frame.topLeft(), renderer_.pixmap(QString::fromStdString(button->title()),
                                                                  button->font().pointSize, frame.width(), ratio));
-            if (button == focusedButton) {
+            if (button == focusedButton && ringShown_) {
                 painter.setPen(QPen(palette().color(QPalette::Highlight), 2.0));
                 painter.setBrush(Qt::NoBrush);
                 painter.drawRoundedRect(frame.adjusted(1, 1, -1, -1), 8, 8);
@@ -206,17 +210,19 @@ void DocumentWidget::paintEvent(QPaintEvent* event) {
     }
 }
 
-void DocumentWidget::mouseMoveEvent(QMouseEvent* event) { setHovered(cellAt(event->position())); }
+void EmojiGridWidget::mouseMoveEvent(QMouseEvent* event) { setHovered(cellAt(event->position())); }
 
-void DocumentWidget::leaveEvent(QEvent*) { setHovered(kNone); }
+void EmojiGridWidget::leaveEvent(QEvent*) { setHovered(kNone); }
 
-void DocumentWidget::mousePressEvent(QMouseEvent* event) {
+void EmojiGridWidget::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     pressed_ = cellAt(event->position());
+    // Keys go on from the pressed cell; its ring waits for the first of them.
+    if (pressed_ != kNone) focused_ = pressed_;
     update();
 }
 
-void DocumentWidget::mouseReleaseEvent(QMouseEvent* event) {
+void EmojiGridWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const std::ptrdiff_t released = cellAt(event->position());
     const std::ptrdiff_t pressed = pressed_;
@@ -225,7 +231,7 @@ void DocumentWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (released != kNone && released == pressed) pressCell(released);
 }
 
-void DocumentWidget::keyPressEvent(QKeyEvent* event) {
+void EmojiGridWidget::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
         if (focused_ != kNone) pressCell(focused_);
@@ -240,6 +246,7 @@ void DocumentWidget::keyPressEvent(QKeyEvent* event) {
         if (*move == FocusMove::up && leaveUpwards_) leaveUpwards_();
         return;
     }
+    ringShown_ = true;
     const std::optional<std::ptrdiff_t> next =
         moveFocus(focused_ == kNone ? 0 : focused_, *move, GridShape{cellCount(), columns(), visibleRows()});
     if (!next) {
@@ -249,7 +256,7 @@ void DocumentWidget::keyPressEvent(QKeyEvent* event) {
     setFocused(*next);
 }
 
-void DocumentWidget::focusInEvent(QFocusEvent* event) {
+void EmojiGridWidget::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     // Coming back to the window keeps the cell; arriving from the field starts at the first.
     const bool returning = event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
@@ -257,10 +264,12 @@ void DocumentWidget::focusInEvent(QFocusEvent* event) {
         update();
         return;
     }
-    setFocused(cells_.empty() ? kNone : 0);
+    // As desktop toolkits do, a click shows no ring; nor does it scroll to the first cell.
+    ringShown_ = event->reason() != Qt::MouseFocusReason;
+    if (ringShown_) setFocused(cells_.empty() ? kNone : 0);
 }
 
-void DocumentWidget::focusOutEvent(QFocusEvent* event) {
+void EmojiGridWidget::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     update();
 }

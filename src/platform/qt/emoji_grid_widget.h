@@ -1,6 +1,7 @@
-// Paints a scroll view's document view as one widget: only the cells in the
-// visible rectangle, with hover, pressed and keyboard-focus feedback; hit-tests
-// clicks to the button under them and moves a focus ring with the keys.
+// The emoji grid: a scroll view's document view painted as one widget, only
+// the cells in the visible rectangle, with hover, pressed and keyboard-focus
+// feedback; it hit-tests clicks to the button under them and moves a focus
+// ring with the keys.
 #pragma once
 
 #include <QWidget>
@@ -13,9 +14,9 @@
 
 namespace zindo::platform::qt {
 
-class DocumentWidget : public QWidget {
+class EmojiGridWidget : public QWidget {
 public:
-    DocumentWidget(ScrollView& scrollView, EmojiRenderer& renderer, std::function<void()> afterClick);
+    EmojiGridWidget(ScrollView& scrollView, EmojiRenderer& renderer, std::function<void()> afterClick);
 
     // Brings the widget's size in line with the document; true when the
     // document is a new one.
@@ -64,6 +65,7 @@ private:
     std::ptrdiff_t hovered_ = kNone;
     std::ptrdiff_t pressed_ = kNone;
     std::ptrdiff_t focused_ = kNone;
+    bool ringShown_ = false;  // only while the focus came from the keyboard
 };
 
 }  // namespace zindo::platform::qt
