@@ -139,6 +139,28 @@ class PickerEndToEndTest(unittest.TestCase):
         subprocess.run(["xclip", "-i", "-selection", "clipboard"], input=b"other", env=self.desktop.env, check=True)
         self.assertEqual(program.wait(10), 0)
 
+    def test_4_starts_at_the_same_instant_leave_one_program_one_duck_and_a_picker_for_each_show(self):
+        desktop = self.desktop
+        if desktop.tray is None or desktop.tray.poll() is not None:
+            desktop.start_tray()
+        pickers = lambda: desktop.run("xdotool", "search", "--name", "Select Emoji").split()
+        for arguments in [["--show", None], ["--show", None] * 2, ["--show", "--show", None, None] * 2]:
+            gate, opening = os.pipe()  # every start waits at the gate until all have started, then all go at once
+            starts = [subprocess.Popen(["sh", "-c", 'read go <&%d && exec "$@"' % gate, "start", BINARY] +
+                                       ([argument] if argument else []), env=desktop.env, pass_fds=[gate],
+                                       stderr=subprocess.DEVNULL) for argument in arguments]
+            os.write(opening, b"go\n" * len(starts))
+            os.close(gate), os.close(opening)
+            wait_for("the starts that lost to end", lambda: sum(start.poll() is None for start in starts) == 1)
+            self.assertEqual([start.returncode for start in starts if start.poll() is not None], [0] * (len(starts) - 1))
+            wait_for("the duck", desktop.ducks)
+            shows = arguments.count("--show")
+            wait_for("a picker for every --show", lambda: len(pickers()) >= shows)
+            self.assertEqual(len(desktop.ducks()), 1, "one duck for %s" % arguments)
+            self.assertLessEqual(len(pickers()), 1 if len(starts) == 2 else len(starts))
+            [desktop.stop(start) for start in starts if start.poll() is None]
+            wait_for("the program to go", lambda: not pickers() and not desktop.ducks())
+
 
 class WithoutColourEmojiFontTest(unittest.TestCase):
     def test_one_warning_and_the_program_still_runs(self):
