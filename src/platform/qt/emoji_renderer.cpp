@@ -24,6 +24,21 @@ QString EmojiRenderer::drawableText(QString text) {
     return text;
 }
 
+QString EmojiRenderer::withColourEmoji(const QString& text) {
+    // An emoji here is what asks for emoji presentation with U+FE0F, or lies
+    // in the supplementary planes' pictographs, as every emoji of ours does.
+    const QList<uint> points = text.toUcs4();
+    QString html;
+    for (qsizetype at = 0; at < points.size(); ++at) {
+        const bool emoji = points[at] >= 0x1F000 || (at + 1 < points.size() && points[at + 1] == 0xFE0F);
+        if (points[at] == 0xFE0F) continue;
+        const QString character = QString::fromUcs4(reinterpret_cast<const char32_t*>(&points[at]), 1).toHtmlEscaped();
+        html += emoji ? QStringLiteral("<span style=\"font-family:'%1'\">%2</span>").arg(kColourEmojiFamily, character)
+                      : character;
+    }
+    return html;
+}
+
 QString EmojiRenderer::colourEmojiFamily() { return kColourEmojiFamily; }
 
 bool EmojiRenderer::hasColourEmojiFont() { return QFontDatabase::families().contains(kColourEmojiFamily); }

@@ -24,6 +24,10 @@ public:
     // (an eye and a bubble instead of 👁️‍🗨️); without it every emoji in the
     // list comes out whole. Only the drawing drops it: copies stay exact.
     static QString drawableText(QString text);
+    // Plain text as rich text whose emoji come from the colour emoji font, as
+    // in the grid: a label's own font may have a black-and-white glyph (a
+    // grey outline for the heart of "❤️"), which it would use first.
+    static QString withColourEmoji(const QString& text);
     static bool hasColourEmojiFont();
     static QString colourEmojiFamily();
 

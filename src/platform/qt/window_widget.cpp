@@ -131,7 +131,10 @@ void WindowWidget::realise(const std::shared_ptr<View>& view) {
         documents_.emplace_back(area, document);
         children_.push_back({view.get(), area});
     } else if (auto* text = dynamic_cast<TextField*>(view.get())) {
-        auto* label = new QLabel(QString::fromStdString(text->stringValue()), this);
+        const QString value = QString::fromStdString(text->stringValue());
+        auto* label = new QLabel(EmojiRenderer::withColourEmoji(value), this);
+        label->setTextFormat(Qt::RichText);
+        label->setAccessibleName(value);  // the text itself, not its markup
         label->setObjectName(QStringLiteral("credits"));
         label->setAlignment(toQt(text->alignment()));
         QFont font = label->font();
