@@ -23,14 +23,16 @@ constexpr double kCreditsFontSize = 12.0;
 
 void ZindoApp::showEmojiWindow() {
     auto& application = platform::Application::shared();
-    const auto window = platform::Window::create(kContentRect, kStyleMask, platform::BackingStore::buffered, false);
+    const auto window =
+        platform::Window::create(application, kContentRect, kStyleMask, platform::BackingStore::buffered, false);
     window->setTitle(kTitle);
     window->center();
 
     const auto contentView = std::make_shared<platform::View>(window->contentView()->bounds());
     window->setContentView(contentView);
 
-    const auto searchField = std::make_shared<platform::SearchField>(kSearchFieldFrame);
+    const auto searchField =
+        std::make_shared<platform::SearchField>(kSearchFieldFrame, application.notificationCenter());
     searchField->setPlaceholderString(kPlaceholder);
     searchField->setDelegate(this);
     contentView->addSubview(searchField);

@@ -4,19 +4,19 @@
 
 #include <functional>
 
+#include "platform/view.h"
+
 namespace zindo::platform {
 
-class View;
-
-class AnimationContext {
+class AnimationContext : public AnimationGroup {
 public:
     double duration() const { return duration_; }
     void setDuration(double seconds) { duration_ = seconds; }
 
     static void runAnimationGroup(const std::function<void(AnimationContext&)>& changes,
                                   std::function<void()> completionHandler);
-    // What a view's animator does: animates inside a group, applies at once outside.
-    static void animateAlpha(View& view, double alpha);
+    // Runs the view's alpha to its new value over the group's duration, on the main queue.
+    void animateAlpha(View& view, double alpha) override;
 
 private:
     double duration_ = 0.25;

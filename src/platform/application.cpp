@@ -5,7 +5,6 @@
 
 #include "platform/host.h"
 #include "platform/pasteboard.h"
-#include "platform/window.h"
 
 namespace zindo::platform {
 namespace {
@@ -48,6 +47,8 @@ void Application::finishLaunching() {
 void Application::activateIgnoringOtherApps(bool flag) {
     if (flag) host_.activateIgnoringOtherApps();
 }
+
+Rect Application::screenFrame() const { return host_.screenFrame(); }
 
 void Application::windowDidOrderFront(Window& window) {
     const bool known = std::any_of(windows_.begin(), windows_.end(), [&](const auto& w) { return w.get() == &window; });

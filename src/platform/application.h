@@ -8,11 +8,11 @@
 
 #include "platform/main_queue.h"
 #include "platform/notification_center.h"
+#include "platform/window.h"
 
 namespace zindo::platform {
 
 class Host;
-class Window;
 
 inline constexpr std::string_view kApplicationDidFinishLaunchingNotification =
     "NSApplicationDidFinishLaunchingNotification";
@@ -25,7 +25,7 @@ public:
     virtual void applicationDidFinishLaunching(const Notification& notification) = 0;
 };
 
-class Application {
+class Application : public WindowServer {
 public:
     // There is one at a time; shared() reaches it while it exists.
     explicit Application(Host& host);
@@ -52,8 +52,9 @@ public:
 
     // Open windows, in the order they were first shown.
     const std::vector<std::shared_ptr<Window>>& windows() const { return windows_; }
-    void windowDidOrderFront(Window& window);
-    void windowDidClose(Window& window);
+    Rect screenFrame() const override;
+    void windowDidOrderFront(Window& window) override;
+    void windowDidClose(Window& window) override;
 
 private:
     Host& host_;

@@ -1,6 +1,5 @@
 #include "platform/controls.h"
 
-#include "platform/application.h"
 #include "platform/notification_center.h"
 
 namespace zindo::platform {
@@ -15,7 +14,7 @@ void SearchField::userDidEditText(std::string_view text) {
     setStringValue(text);
     const Notification notification{kControlTextDidChangeNotification, this};
     if (delegate_ != nullptr) delegate_->controlTextDidChange(notification);
-    Application::shared().notificationCenter().post(notification);
+    center_.post(notification);
 }
 
 void SearchField::userDidCancelSearch() {

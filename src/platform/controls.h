@@ -13,6 +13,7 @@
 
 namespace zindo::platform {
 
+class NotificationCenter;
 struct Notification;
 class SearchField;
 
@@ -92,7 +93,8 @@ public:
 
 class SearchField : public TextField {
 public:
-    using TextField::TextField;
+    // Posts its text changes to the center.
+    SearchField(Rect frame, NotificationCenter& center) : TextField(frame), center_(center) {}
 
     const std::string& placeholderString() const { return placeholder_; }
     void setPlaceholderString(std::string_view placeholder) { placeholder_ = placeholder; }
@@ -107,6 +109,7 @@ public:
     void userDidCancelSearch();
 
 private:
+    NotificationCenter& center_;
     std::string placeholder_;
     SearchFieldDelegate* delegate_ = nullptr;
 };

@@ -1,16 +1,31 @@
 #include "platform/main_queue.h"
 
 #include <algorithm>
+#include <cassert>
 
 #include "platform/view.h"
 
 namespace zindo::platform {
 namespace {
 
+MainQueue* mainQueue = nullptr;
+
 // The platform's default pacing for a group: ease in, ease out.
 double eased(double progress) { return progress * progress * (3.0 - 2.0 * progress); }
 
 }  // namespace
+
+MainQueue::MainQueue(const Clock& clock) : clock_(clock) {
+    assert(mainQueue == nullptr && "one main queue at a time");
+    mainQueue = this;
+}
+
+MainQueue::~MainQueue() { mainQueue = nullptr; }
+
+MainQueue& MainQueue::main() {
+    assert(mainQueue != nullptr && "no main queue");
+    return *mainQueue;
+}
 
 void MainQueue::asyncAfter(double deadline, Work work) {
     work_.push_back(Pending{deadline, nextSequence_++, std::move(work)});

@@ -17,7 +17,12 @@ class MainQueue {
 public:
     using Work = std::function<void()>;
 
-    explicit MainQueue(const Clock& clock) : clock_(clock) {}
+    // There is one at a time; main() reaches it while it exists, as Dispatch's main queue.
+    explicit MainQueue(const Clock& clock);
+    ~MainQueue();
+    MainQueue(const MainQueue&) = delete;
+    MainQueue& operator=(const MainQueue&) = delete;
+    static MainQueue& main();
 
     double now() const { return clock_.now(); }
     // Runs once, no earlier than the deadline, and never inside this call.

@@ -2,11 +2,15 @@
 
 #include <algorithm>
 
-#include "platform/animation_context.h"
-
 namespace zindo::platform {
 
-void Animator::setAlphaValue(double alpha) { AnimationContext::animateAlpha(view_, alpha); }
+void Animator::setAlphaValue(double alpha) {
+    if (AnimationGroup* group = AnimationGroup::open()) {
+        group->animateAlpha(view_, alpha);
+    } else {
+        view_.setAlphaValue(alpha);
+    }
+}
 
 View::~View() {
     for (const auto& subview : subviews_) subview->superview_ = nullptr;

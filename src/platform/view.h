@@ -13,6 +13,19 @@ namespace zindo::platform {
 class View;
 class Window;
 
+// An animation group in progress: while one is open, a view's animator
+// hands it the changes instead of applying them at once.
+class AnimationGroup {
+public:
+    static AnimationGroup* open() { return open_; }
+    virtual void animateAlpha(View& view, double alpha) = 0;
+
+protected:
+    AnimationGroup() = default;
+    ~AnimationGroup() = default;
+    static inline AnimationGroup* open_ = nullptr;  // main thread only
+};
+
 // A view's animator: setters through it animate when called inside an
 // animation group and apply at once otherwise.
 class Animator {

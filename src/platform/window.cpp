@@ -1,26 +1,25 @@
 #include "platform/window.h"
 
-#include "platform/application.h"
-#include "platform/host.h"
 #include "platform/view.h"
 
 namespace zindo::platform {
 
-std::shared_ptr<Window> Window::create(Rect contentRect, unsigned styleMask, BackingStore backing, bool defer) {
-    auto window = std::shared_ptr<Window>(new Window(contentRect, styleMask, backing, defer));
+std::shared_ptr<Window> Window::create(WindowServer& server, Rect contentRect, unsigned styleMask, BackingStore backing,
+                                       bool defer) {
+    auto window = std::shared_ptr<Window>(new Window(server, contentRect, styleMask, backing, defer));
     window->setContentView(std::make_shared<View>(Rect{0.0, 0.0, contentRect.size.width, contentRect.size.height}));
     return window;
 }
 
-Window::Window(Rect contentRect, unsigned styleMask, BackingStore backing, bool defer)
-    : contentRect_(contentRect), styleMask_(styleMask), backing_(backing), defer_(defer) {}
+Window::Window(WindowServer& server, Rect contentRect, unsigned styleMask, BackingStore backing, bool defer)
+    : server_(server), contentRect_(contentRect), styleMask_(styleMask), backing_(backing), defer_(defer) {}
 
 Window::~Window() {
     if (contentView_ != nullptr) contentView_->window_ = nullptr;
 }
 
 void Window::center() {
-    const Rect screen = Application::shared().host().screenFrame();
+    const Rect screen = server_.screenFrame();
     contentRect_.origin = Point{screen.origin.x + (screen.size.width - contentRect_.size.width) / 2.0,
                                 screen.origin.y + (screen.size.height - contentRect_.size.height) / 2.0};
 }
@@ -33,7 +32,7 @@ void Window::setContentView(std::shared_ptr<View> view) {
 
 void Window::makeKeyAndOrderFront() {
     visible_ = true;
-    Application::shared().windowDidOrderFront(*this);
+    server_.windowDidOrderFront(*this);
 }
 
 void Window::close() {
@@ -41,7 +40,7 @@ void Window::close() {
     const std::shared_ptr<Window> keepAliveUntilReturn = shared_from_this();
     if (delegate_ != nullptr) delegate_->windowWillClose(*this);
     visible_ = false;
-    Application::shared().windowDidClose(*this);
+    server_.windowDidClose(*this);
 }
 
 }  // namespace zindo::platform

@@ -23,6 +23,19 @@ inline constexpr unsigned resizable = 8;
 
 enum class BackingStore { buffered = 2 };
 
+// What the window system hears of windows: where the screen is, and which
+// windows come to the front and close. The application is one.
+class WindowServer {
+public:
+    // The screen area windows are centred in, y up.
+    virtual Rect screenFrame() const = 0;
+    virtual void windowDidOrderFront(Window& window) = 0;
+    virtual void windowDidClose(Window& window) = 0;
+
+protected:
+    ~WindowServer() = default;
+};
+
 class WindowDelegate {
 public:
     virtual ~WindowDelegate() = default;
@@ -31,8 +44,10 @@ public:
 
 class Window : public std::enable_shared_from_this<Window> {
 public:
-    // Comes with a plain content view whose bounds are the content size.
-    static std::shared_ptr<Window> create(Rect contentRect, unsigned styleMask, BackingStore backing, bool defer);
+    // Comes with a plain content view whose bounds are the content size; the
+    // server hears of it from then on.
+    static std::shared_ptr<Window> create(WindowServer& server, Rect contentRect, unsigned styleMask,
+                                          BackingStore backing, bool defer);
     ~Window();
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
@@ -60,8 +75,9 @@ public:
     void close();
 
 private:
-    Window(Rect contentRect, unsigned styleMask, BackingStore backing, bool defer);
+    Window(WindowServer& server, Rect contentRect, unsigned styleMask, BackingStore backing, bool defer);
 
+    WindowServer& server_;
     Rect contentRect_;
     unsigned styleMask_;
     BackingStore backing_;

@@ -41,7 +41,7 @@ TEST(SearchInputTest, AnEditRebuildsTwiceDelegateFirstWithTheTextAsItStands) {
 
 TEST(SearchInputTest, AnEditReachesTheGridOfItsOwnPickerAndAClosedPickerLetsGoOfEverything) {
     PickerSession session;
-    platform::SearchField looseField;
+    platform::SearchField looseField({}, session.application.notificationCenter());
     looseField.setStringValue("dog");
     session.zindo.controlTextDidChange({platform::kControlTextDidChangeNotification, &looseField});
     session.zindo.searchFieldDidEndSearching(looseField);  // before any picker opened
