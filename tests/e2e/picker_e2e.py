@@ -163,7 +163,8 @@ class PickerEndToEndTest(unittest.TestCase):
 
 
 class WithoutColourEmojiFontTest(unittest.TestCase):
-    def test_one_warning_and_the_program_still_runs(self):
+    def test_one_warning_and_the_program_still_runs_and_a_mistake_ends_it_with_status_two(self):
+        self.assertEqual(subprocess.run([BINARY, "--search", b"\xff"], capture_output=True).returncode, 2)
         with tempfile.TemporaryDirectory() as fonts, tempfile.TemporaryFile() as errors:
             with open(os.path.join(fonts, "fonts.conf"), "w") as out:
                 out.write('<?xml version="1.0"?><fontconfig><dir>/usr/share/fonts/truetype/dejavu</dir>'

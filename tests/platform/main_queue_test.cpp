@@ -55,21 +55,5 @@ TEST_F(MainQueueTest, AnimationGroupsMoveAlphaOverTheirDurationAndCompleteAfterT
     EXPECT_FALSE(queue.isAnimating());
 }
 
-TEST(ViewTreeTest, SubviewsKeepOrderMoveBetweenParentsAndOutliveAFreedParent) {
-    auto first = std::make_shared<View>();
-    const auto second = std::make_shared<View>();
-    const auto child = std::make_shared<View>();
-    first->addSubview(child);
-    first->addSubview(std::make_shared<View>());
-    EXPECT_EQ(first->subviews().front(), child);
-    second->addSubview(child);
-    EXPECT_EQ(first->subviews().size(), 1u);
-    EXPECT_EQ(child->superview(), second.get());
-    const auto orphan = first->subviews().front();
-    first.reset();
-    EXPECT_EQ(orphan->superview(), nullptr);
-    orphan->removeFromSuperview();  // nothing to leave
-}
-
 }  // namespace
 }  // namespace zindo::platform

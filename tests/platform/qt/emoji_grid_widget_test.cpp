@@ -22,7 +22,7 @@ double greenShare(const QImage& picture) {
     for (int y = 0; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x) {
             const QColor pixel = picture.pixelColor(x, y);
-            if (pixel.green() > pixel.red() + 30 && pixel.green() > pixel.blue() + 30) ++green;
+            green += pixel.green() > pixel.red() + 30 && pixel.green() > pixel.blue() + 30;
         }
     }
     return static_cast<double>(green) / (picture.width() * picture.height());
@@ -34,22 +34,18 @@ double greenShare(const QImage& picture) {
 double detailBeyondHalf(const QImage& picture) {
     const QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
     const QImage half = grey.scaled(grey.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    const auto at = [](const QImage& image, int x, int y) { return static_cast<double>(image.constScanLine(y)[x]); };
-    double within = 0.0;
-    for (int y = 0; y + 1 < grey.height(); y += 2) {
-        for (int x = 0; x + 1 < grey.width(); x += 2) {
-            const double a = at(grey, x, y), b = at(grey, x + 1, y), c = at(grey, x, y + 1), d = at(grey, x + 1, y + 1);
-            within += (a - b) * (a - b) + (c - d) * (c - d) + (a - c) * (a - c) + (b - d) * (b - d);
+    const auto steps = [](const QImage& image, int stride) {
+        double sum = 0.0;
+        for (int y = 0; y + 1 < image.height(); y += stride) {
+            for (int x = 0; x + 1 < image.width(); x += stride) {
+                const auto at = [&](int dx, int dy) { return double(image.constScanLine(y + dy)[x + dx]); };
+                sum += std::pow(at(0, 0) - at(1, 0), 2) + std::pow(at(0, 0) - at(0, 1), 2);
+                if (stride == 2) sum += std::pow(at(0, 1) - at(1, 1), 2) + std::pow(at(1, 0) - at(1, 1), 2);
+            }
         }
-    }
-    double across = 0.0;
-    for (int y = 0; y < half.height(); ++y) {
-        for (int x = 0; x < half.width(); ++x) {
-            if (x + 1 < half.width()) across += std::pow(at(half, x, y) - at(half, x + 1, y), 2);
-            if (y + 1 < half.height()) across += std::pow(at(half, x, y) - at(half, x, y + 1), 2);
-        }
-    }
-    return within / across;
+        return sum;
+    };
+    return steps(grey, 2) / steps(half, 1);
 }
 
 TEST(EmojiGridWidgetTest, OnlyALeftPressAndReleaseOnOneCellCopiesIt) {

@@ -1,5 +1,5 @@
-// Typing in a picker's search field: the term, the two rebuilds, ending a
-// search, and which grid an edit reaches.
+// Opening a picker, and typing in its search field: the order of the build,
+// the two rebuilds an edit makes, ending a search, and which grid an edit reaches.
 #include <gtest/gtest.h>
 
 #include "app/picker_session.h"
@@ -10,6 +10,29 @@ namespace {
 using testing::expectedTitles;
 using testing::Picker;
 using testing::PickerSession;
+
+TEST(PickerWindowTest, EachClickShowsANewPickerWithItsFullGridThenActivatesTheProgram) {
+    {
+        PickerSession buttonless(platform::testing::TestingHost::StatusItems::withoutButton);
+        buttonless.zindo.duckClicked();  // a status item without a button breaks nothing
+        EXPECT_EQ(buttonless.application.windows().size(), 1u);
+    }
+    PickerSession session;
+    std::size_t buttonsWhenShown = 0;
+    int activationsWhenShown = -1;
+    session.host.onWindowShown([&](platform::Window& window) {
+        buttonsWhenShown = PickerSession::pickerOf(window).buttons().size();
+        activationsWhenShown = session.host.activations();
+    });
+    const auto first = session.openPicker();
+    EXPECT_EQ(buttonsWhenShown, 932u);
+    EXPECT_EQ(activationsWhenShown, 0);
+    const auto second = session.openPicker();
+    EXPECT_NE(first.window, second.window);
+    EXPECT_EQ(session.host.activations(), 2);
+    EXPECT_EQ(session.zindo.scrollView().get(), second.scrollView);
+    EXPECT_EQ(session.zindo.searchField().get(), second.searchField);
+}
 
 // Each rebuild detaches the old document and attaches a new one.
 std::uint64_t rebuildsOf(const Picker& picker) { return picker.scrollView->documentGeneration() / 2; }
