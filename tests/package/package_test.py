@@ -1,0 +1,46 @@
+#!/usr/bin/python3
+"""The Debian package as a user gets it: what it holds, lintian, apt's view of
+it, and the program run from the package unpacked into a scratch root."""
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import unittest
+
+PACKAGE, SOURCE = sys.argv[1:3]
+FILES = ["usr/bin/zindozindo", "usr/share/applications/zindozindo.desktop", "usr/share/doc/zindozindo/changelog.gz",
+         "usr/share/doc/zindozindo/copyright", "usr/share/icons/hicolor/scalable/apps/zindozindo.svg",
+         "usr/share/man/man1/zindozindo.1.gz", "usr/share/metainfo/zindozindo.metainfo.xml",
+         "usr/share/zindozindo/autostart/zindozindo.desktop"]
+
+
+def run(*command):
+    return subprocess.run(command, capture_output=True, text=True)
+
+
+class PackageTest(unittest.TestCase):
+    def test_it_holds_the_program_and_its_files_and_installs_cleanly(self):
+        listing = run("dpkg-deb", "--contents", PACKAGE).stdout
+        self.assertEqual(sorted(re.findall(r" \./(\S*[^/\s])$", listing, re.MULTILINE)), FILES)
+        lintian = run("lintian", "--fail-on", "error,warning", PACKAGE)
+        self.assertEqual(lintian.returncode, 0, lintian.stdout)
+        self.assertEqual(run("apt-get", "install", "--simulate", os.path.abspath(PACKAGE)).returncode, 0)
+
+    def test_the_unpacked_program_runs_and_shows_the_one_version(self):
+        version = run("dpkg-deb", "--field", PACKAGE, "Version").stdout.strip()
+        with open(SOURCE + "/data/zindozindo.metainfo.xml") as metainfo:
+            self.assertEqual(re.search(r'<release version="([^"]+)"', metainfo.read())[1], version)
+        with open(SOURCE + "/data/changelog") as changelog:
+            self.assertEqual(re.match(r"zindozindo \(([^)]+)\)", changelog.read())[1], version)
+        with tempfile.TemporaryDirectory() as root:
+            subprocess.run(["dpkg-deb", "-x", PACKAGE, root], check=True)
+            binary = root + "/usr/bin/zindozindo"
+            self.assertEqual(run(binary, "--version").stdout, "zindozindo %s\n" % version)
+            self.assertEqual(run(binary, "--search", "zindo").stdout, "\U0001F986\n")
+            self.assertIn(", stripped", run("file", "-b", binary).stdout)
+            self.assertIn("BuildID", run("file", "-b", binary).stdout)
+
+
+if __name__ == "__main__":
+    unittest.main(argv=sys.argv[:1], verbosity=2)
