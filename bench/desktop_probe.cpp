@@ -226,7 +226,11 @@ void printMemoryFigures() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    zindo::platform::qt::QtHost host(argc, argv);
+    zindo::platform::qt::SingleInstance instance;  // desktop_probe.py runs it on a display of its own
+    if (instance.claim(zindo::platform::qt::SingleInstance::Start::plain) !=
+        zindo::platform::qt::SingleInstance::Claim::run)
+        return 1;
+    zindo::platform::qt::QtHost host(argc, argv, instance);
     zindo::platform::Application application(host);
     zindo::ZindoApp zindo;
     application.setDelegate(&zindo);

@@ -10,13 +10,13 @@ import time
 BINARY = os.environ.get("ZINDO_BINARY", "build/zindozindo")
 
 
-def wait_for(what, probe, timeout=20.0):
+def wait_for(what, probe, timeout=20.0, poll=0.05):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
         result = probe()
         if result:
             return result
-        time.sleep(0.05)
+        time.sleep(poll)
     raise AssertionError("timed out waiting for " + what)
 
 
