@@ -60,6 +60,15 @@ bool EmojiGridWidget::syncDocument() {
             if (dynamic_cast<const Button*>(subviews[index].get()) != nullptr) cells_.push_back(index);
         }
     }
+    // The picker's first grid is drawn ahead: the grids that typing brings
+    // show its emoji again, and find them ready.
+    if (!drewAhead_ && !cells_.empty()) {
+        drewAhead_ = true;
+        QStringList titles;
+        for (std::ptrdiff_t index = 0; index < cellCount(); ++index)
+            titles << QString::fromStdString(cell(index)->title());
+        renderer_.drawAhead(titles, cell(0)->font().pointSize, cell(0)->frame().size.width, devicePixelRatioF());
+    }
     const Size size = document != nullptr ? document->frame().size : Size{};
     setFixedSize(static_cast<int>(size.width), static_cast<int>(size.height));
     // A focused grid starts again at its first cell.
@@ -194,8 +203,8 @@ void EmojiGridWidget::paintEvent(QPaintEvent* event) {
                 painter.setBrush(shade);
                 painter.drawRoundedRect(frame, 8, 8);
             }
-            painter.drawPixmap(frame.topLeft(), renderer_.pixmap(QString::fromStdString(button->title()),
-                                                                 button->font().pointSize, frame.width(), ratio));
+            painter.drawImage(frame.topLeft(), renderer_.image(QString::fromStdString(button->title()),
+                                                               button->font().pointSize, frame.width(), ratio));
             if (button == focusedButton && ringShown_) {
                 painter.setPen(QPen(palette().color(QPalette::Highlight), 2.0));
                 painter.setBrush(Qt::NoBrush);
@@ -203,8 +212,8 @@ void EmojiGridWidget::paintEvent(QPaintEvent* event) {
             }
         } else if (const auto* label = dynamic_cast<const TextField*>(&view)) {
             painter.setOpacity(label->alphaValue());
-            painter.drawPixmap(frame.topLeft(), renderer_.pixmap(QString::fromStdString(label->stringValue()),
-                                                                 label->font().pointSize, frame.width(), ratio));
+            painter.drawImage(frame.topLeft(), renderer_.image(QString::fromStdString(label->stringValue()),
+                                                               label->font().pointSize, frame.width(), ratio));
             painter.setOpacity(1.0);
         }
     }

@@ -66,6 +66,7 @@ private:
     std::ptrdiff_t pressed_ = kNone;
     std::ptrdiff_t focused_ = kNone;
     bool ringShown_ = false;  // only while the focus came from the keyboard
+    bool drewAhead_ = false;
 };
 
 }  // namespace zindo::platform::qt

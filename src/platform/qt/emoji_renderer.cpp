@@ -7,10 +7,22 @@ namespace zindo::platform::qt {
 namespace {
 
 const QString kColourEmojiFamily = QStringLiteral("Noto Color Emoji");
+// Every emoji of a grid at one ratio (813 distinct at 2x: 25 MB) fits, and
+// no more: older images go first.
+constexpr qsizetype kDrawnBytes = 32 * 1024 * 1024;
 
 }  // namespace
 
-EmojiRenderer::EmojiRenderer() = default;
+EmojiRenderer::EmojiRenderer() : drawn_(kDrawnBytes), worker_([this] { drawAheadUntilStopped(); }) {}
+
+EmojiRenderer::~EmojiRenderer() {
+    {
+        const std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    wake_.notify_one();
+    worker_.join();
+}
 
 QFont EmojiRenderer::emojiFont(double pixelSize) {
     QFont font;
@@ -43,21 +55,58 @@ QString EmojiRenderer::colourEmojiFamily() { return kColourEmojiFamily; }
 
 bool EmojiRenderer::hasColourEmojiFont() { return QFontDatabase::families().contains(kColourEmojiFamily); }
 
-const QPixmap& EmojiRenderer::pixmap(const QString& text, double pixelSize, double box, qreal devicePixelRatio) {
-    const QString key = QStringLiteral("%1|%2|%3|%4").arg(text).arg(pixelSize).arg(box).arg(devicePixelRatio);
-    const auto found = cache_.constFind(key);
-    if (found != cache_.constEnd()) return *found;
+QString EmojiRenderer::Drawing::key() const {
+    return QStringLiteral("%1|%2|%3|%4").arg(text).arg(pixelSize).arg(box).arg(devicePixelRatio);
+}
 
-    const int side = static_cast<int>(box * devicePixelRatio + 0.5);
-    QPixmap pixmap(side, side);
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+QImage EmojiRenderer::draw(const Drawing& drawing) {
+    const int side = static_cast<int>(drawing.box * drawing.devicePixelRatio + 0.5);
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(drawing.devicePixelRatio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-    painter.setFont(emojiFont(pixelSize));
-    painter.drawText(QRectF(0, 0, box, box), Qt::AlignCenter, drawableText(text));
-    painter.end();
-    return *cache_.insert(key, pixmap);
+    painter.setFont(emojiFont(drawing.pixelSize));
+    painter.drawText(QRectF(0, 0, drawing.box, drawing.box), Qt::AlignCenter, drawableText(drawing.text));
+    return image;
+}
+
+QImage EmojiRenderer::image(const QString& text, double pixelSize, double box, qreal devicePixelRatio) {
+    const Drawing drawing{text, pixelSize, box, devicePixelRatio};
+    const QString key = drawing.key();
+    {
+        const std::lock_guard lock(mutex_);
+        if (const QImage* found = drawn_.object(key)) return *found;
+    }
+    QImage image = draw(drawing);
+    const std::lock_guard lock(mutex_);
+    drawn_.insert(key, new QImage(image), image.sizeInBytes());
+    return image;
+}
+
+void EmojiRenderer::drawAhead(const QStringList& texts, double pixelSize, double box, qreal devicePixelRatio) {
+    {
+        const std::lock_guard lock(mutex_);
+        ahead_.clear();
+        for (const QString& text : texts) ahead_.push_back({text, pixelSize, box, devicePixelRatio});
+    }
+    wake_.notify_one();
+}
+
+void EmojiRenderer::drawAheadUntilStopped() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        wake_.wait(lock, [this] { return stopping_ || !ahead_.empty(); });
+        if (stopping_) return;
+        const Drawing drawing = ahead_.front();
+        ahead_.pop_front();
+        const QString key = drawing.key();
+        if (drawn_.contains(key)) continue;
+        lock.unlock();
+        const QImage image = draw(drawing);
+        lock.lock();
+        drawn_.insert(key, new QImage(image), image.sizeInBytes());
+    }
 }
 
 }  // namespace zindo::platform::qt
