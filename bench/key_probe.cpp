@@ -52,7 +52,8 @@ Clock::time_point endOfGridDamage(Display* display, int damageEvent, Window wind
         if (last != Clock::time_point{} && now - last >= kQuiet) return last;
         if (now - since > kLimit) return last;
         const auto wait = last != Clock::time_point{} ? kQuiet - (now - last) : std::chrono::milliseconds(10);
-        timeval timeout{0, static_cast<suseconds_t>(std::chrono::duration_cast<std::chrono::microseconds>(wait).count())};
+        timeval timeout{0,
+                        static_cast<suseconds_t>(std::chrono::duration_cast<std::chrono::microseconds>(wait).count())};
         fd_set readable;
         FD_ZERO(&readable);
         FD_SET(fd, &readable);

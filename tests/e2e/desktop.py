@@ -4,6 +4,7 @@ import ctypes
 import os
 import re
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -47,23 +48,41 @@ class Desktop:
     """Xvfb on a display of its own choosing with openbox; trayer when asked."""
 
     def __init__(self, screen="1280x800"):
-        read, write = os.pipe()
-        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", screen + "x24", "-nolisten",
-                                      "tcp"], pass_fds=[write], stderr=subprocess.DEVNULL)
-        os.close(write)
-        with os.fdopen(read) as display:
-            self.env = dict(os.environ, DISPLAY=":" + display.readline().strip(), QT_QPA_PLATFORM="xcb")
-        self.env.pop("WAYLAND_DISPLAY", None)
-        self.runtime = tempfile.TemporaryDirectory()
-        self.env["XDG_RUNTIME_DIR"] = self.runtime.name
-        self.window_manager = subprocess.Popen(["openbox"], env=self.env, stderr=subprocess.DEVNULL)
-        self.tray = None
+        self.tray = self.window_manager = self.xvfb = None
         self.last_click = 0.0
-        wait_for("the window manager", lambda: "window id" in self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"))
+        self.runtime = tempfile.TemporaryDirectory()
+        try:
+            display = self.start_xvfb(screen)
+            self.env = dict(os.environ, DISPLAY=":" + display, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=self.runtime.name)
+            self.env.pop("WAYLAND_DISPLAY", None)
+            self.window_manager = subprocess.Popen(["openbox"], env=self.env, stdout=subprocess.DEVNULL,
+                                                   stderr=subprocess.DEVNULL)
+            wait_for("the window manager", lambda: "window id" in self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"))
+        except BaseException:
+            self.close()  # nothing left behind to hold the test runner's output open
+            raise
+
+    def start_xvfb(self, screen):
+        """Xvfb's display number, once it accepts clients. Seen once, under load: an Xvfb that ended
+        before it named a display; its own words go to stderr and another one is started."""
+        for _ in range(3):
+            read, write = os.pipe()
+            errors = tempfile.TemporaryFile()
+            self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", screen + "x24", "-nolisten",
+                                          "tcp"], pass_fds=[write], stdout=subprocess.DEVNULL, stderr=errors)
+            os.close(write)
+            with os.fdopen(read) as numbers:
+                display = numbers.readline().strip()
+            if display:
+                return display
+            self.xvfb.wait(10)
+            sys.stderr.write("Xvfb ended without a display:\n%s\n" % written(errors).decode(errors="replace"))
+        raise AssertionError("Xvfb would not start")
 
     def start_tray(self):
         self.tray = subprocess.Popen(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request",
-                                      "--height", "32"], env=self.env, stderr=subprocess.DEVNULL)
+                                      "--height", "32"], env=self.env, stdout=subprocess.DEVNULL,
+                                     stderr=subprocess.DEVNULL)
         wait_for("the tray", lambda: tray_is_running(self.env["DISPLAY"]))
 
     def stop(self, process):
