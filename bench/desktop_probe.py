@@ -18,14 +18,6 @@ WORDS = ["heart", "face", "cat", "fire"]
 VISIBLE = 72  # the cells of the first nine rows, which the 480-point grid shows
 
 
-def proportional_megabytes(pid):
-    with open("/proc/%d/smaps_rollup" % pid) as rollup:
-        for line in rollup:
-            if line.startswith("Pss:"):
-                return int(line.split()[1]) / 1024.0
-    return 0.0
-
-
 def percentile(values, share):
     ordered = sorted(values)
     return ordered[min(len(ordered) - 1, int(share * len(ordered)))]
@@ -48,7 +40,7 @@ def as_a_person_sees_it(desktop):
     program = subprocess.Popen([BINARY, "--show"], env=desktop.env)
     window = desktop.picker()
     time.sleep(1.0)  # a person looks at the picker before typing
-    idle_after_open = proportional_megabytes(program.pid)
+    idle_after_open = megabytes(program.pid, "smaps_rollup", "Pss:")
     desktop.run("xdotool", "windowactivate", "--sync", window)
     lines = subprocess.run([KEY_PROBE, "keys", window, *WORDS], env=desktop.env, capture_output=True, text=True,
                            check=True).stdout.splitlines()
@@ -62,7 +54,7 @@ def as_a_person_sees_it(desktop):
         if shown - seen:
             fresh.append(float(milliseconds))
         seen |= shown
-    used = proportional_megabytes(program.pid)
+    used = megabytes(program.pid, "smaps_rollup", "Pss:")
     program.terminate()
     program.wait(5)
     print("figure key_to_painted_grid_median %.3g ms" % statistics.median(every))
@@ -74,10 +66,12 @@ def as_a_person_sees_it(desktop):
     print("figure pss_after_use %.3g MB" % used)
 
 
-def resident_megabytes(pid):
-    with open("/proc/%d/status" % pid) as status:
-        for line in status:
-            if line.startswith("VmRSS:"):
+def megabytes(pid, source, field):
+    """A size the kernel gives in kB for the process, in MB: resident (status,
+    VmRSS:) or proportional (smaps_rollup, Pss:)."""
+    with open("/proc/%d/%s" % (pid, source)) as lines:
+        for line in lines:
+            if line.startswith(field):
                 return int(line.split()[1]) / 1024.0
     return 0.0
 
@@ -99,8 +93,8 @@ def main():
             if run > 0:
                 starts.append((time.monotonic() - started) * 1000.0)
             time.sleep(1.0)
-            idle.append(resident_megabytes(program.pid))
-            idle_pss.append(proportional_megabytes(program.pid))
+            idle.append(megabytes(program.pid, "status", "VmRSS:"))
+            idle_pss.append(megabytes(program.pid, "smaps_rollup", "Pss:"))
             program.terminate()
             program.wait(5)
             wait_for("the duck to go", lambda: not desktop.ducks())
