@@ -26,6 +26,28 @@ def written(file):
     return os.pread(file.fileno(), os.fstat(file.fileno()).st_size, 0)
 
 
+def stop(process):
+    process.terminate()
+    process.wait(10)
+
+
+def session_bus():
+    """A D-Bus session daemon of its own, and its address."""
+    bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address"], stdout=subprocess.PIPE,
+                           stderr=subprocess.DEVNULL, text=True)
+    with bus.stdout:
+        return bus, bus.stdout.readline().strip()
+
+
+def start(test, env, *arguments):
+    """The program, its stderr kept in test.errors; killed if still running when the test ends."""
+    test.errors = tempfile.TemporaryFile()
+    test.addCleanup(test.errors.close)
+    program = subprocess.Popen([BINARY, *arguments], env=env, stderr=test.errors)
+    test.addCleanup(lambda: program.poll() is None and (program.kill(), program.wait()))
+    return program
+
+
 def results(term):
     """What the program finds for the term, in grid order, as exact bytes."""
     return subprocess.run([BINARY, "--search", term], capture_output=True).stdout.split(b"\n")[:-1]
@@ -67,16 +89,17 @@ class Desktop:
         before it named a display; its own words go to stderr and another one is started."""
         for _ in range(3):
             read, write = os.pipe()
-            errors = tempfile.TemporaryFile()
-            self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", screen + "x24", "-nolisten",
-                                          "tcp"], pass_fds=[write], stdout=subprocess.DEVNULL, stderr=errors)
-            os.close(write)
-            with os.fdopen(read) as numbers:
-                display = numbers.readline().strip()
-            if display:
-                return display
-            self.xvfb.wait(10)
-            sys.stderr.write("Xvfb ended without a display:\n%s\n" % written(errors).decode(errors="replace"))
+            with tempfile.TemporaryFile() as errors:
+                self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", screen + "x24",
+                                              "-nolisten", "tcp"], pass_fds=[write], stdout=subprocess.DEVNULL,
+                                             stderr=errors)
+                os.close(write)
+                with os.fdopen(read) as numbers:
+                    display = numbers.readline().strip()
+                if display:
+                    return display
+                self.xvfb.wait(10)
+                sys.stderr.write("Xvfb ended without a display:\n%s\n" % written(errors).decode(errors="replace"))
         raise AssertionError("Xvfb would not start")
 
     def start_tray(self):
@@ -85,13 +108,9 @@ class Desktop:
                                      stderr=subprocess.DEVNULL)
         wait_for("the tray", lambda: tray_is_running(self.env["DISPLAY"]))
 
-    def stop(self, process):
-        process.terminate()
-        process.wait(10)
-
     def close(self):
         for process in filter(None, [self.tray, self.window_manager, self.xvfb]):
-            self.stop(process)
+            stop(process)
         self.runtime.cleanup()
 
     def run(self, *command, **env):

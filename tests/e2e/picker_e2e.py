@@ -1,9 +1,8 @@
 #!/usr/bin/python3
-"""The picker as a user meets it on X11: one desktop with a window manager and a
-tray that starts after the program, the duck clicked and keys typed with
-xdotool, a screen reader's AT-SPI registry on a D-Bus session of its own, the
-clipboard read by xclip after the picker has closed, and the picker again at
-twice the pixels. Runs under Debian's python3, which has pyatspi."""
+"""The picker as a user meets it on X11: a tray that starts after the program,
+the duck clicked and keys typed with xdotool, AT-SPI on a D-Bus session of its
+own, the clipboard read by xclip after the picker has closed, and twice the
+pixels. Runs under Debian's python3, which has pyatspi."""
 import os
 import subprocess
 import sys
@@ -12,20 +11,16 @@ import unittest
 import warnings
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import BINARY, Desktop, results, wait_for, written  # noqa: E402
+from desktop import BINARY, Desktop, results, session_bus, start, stop, wait_for, written  # noqa: E402
 
-bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address"], stdout=subprocess.PIPE,
-                       stderr=subprocess.DEVNULL, text=True)
-os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
+bus, os.environ["DBUS_SESSION_BUS_ADDRESS"] = session_bus()
 import pyatspi  # noqa: E402  (reads the bus address when imported)
 
 warnings.filterwarnings("ignore", category=DeprecationWarning, module="pyatspi")
 
 
 def tearDownModule():
-    bus.terminate()
-    bus.wait(10)
-    bus.stdout.close()
+    stop(bus)
 
 
 class PickerEndToEndTest(unittest.TestCase):
@@ -38,11 +33,7 @@ class PickerEndToEndTest(unittest.TestCase):
         cls.desktop.close()
 
     def start(self, *arguments, **env):
-        self.errors = tempfile.TemporaryFile()
-        self.addCleanup(self.errors.close)
-        program = subprocess.Popen([BINARY, *arguments], env=dict(self.desktop.env, **env), stderr=self.errors)
-        self.addCleanup(lambda: program.poll() is None and program.kill())
-        return program
+        return start(self, dict(self.desktop.env, **env), *arguments)
 
     def grid(self, window):
         x, y, _, _ = self.desktop.geometry(window)
@@ -67,9 +58,6 @@ class PickerEndToEndTest(unittest.TestCase):
 
         window = self.open_picker("polar")
         self.assertIn('"\U0001F986 ZindoZindo - Select Emoji"', desktop.run("xprop", "-id", window, "_NET_WM_NAME"))
-        self.assertEqual(desktop.geometry(window)[2:], [500, 580])
-        if os.environ.get("ZINDO_SCREENSHOT"):
-            subprocess.run(["import", "-window", window, os.environ["ZINDO_SCREENSHOT"]], env=desktop.env)
         x, y, _, _ = desktop.geometry(window)  # one row hangs 44 points into a 100-point document
         desktop.run("xdotool", "mousemove", str(x + 20 + 34), str(y + 50 + 1 + 44 + 22), "click", "1")
         desktop.close_picker()
@@ -80,23 +68,16 @@ class PickerEndToEndTest(unittest.TestCase):
         desktop.run("xdotool", "key", "--delay", "30", "Down", "Right", "space")
         desktop.close_picker()
         self.assertEqual(desktop.clipboard(), results("bear")[1])
-        self.open_picker("dog")
-        desktop.run("xdotool", "key", "--delay", "30", "Escape", "Escape")
-        desktop.close_picker()
 
-        # A screen reader sees the grid as buttons named by their emoji and described by their keywords.
+        # A screen reader sees the grid as a list of buttons named by their emoji, and presses one.
         self.open_picker("dog")
         expected = [emoji.decode() for emoji in results("dog")]
         application = wait_for("the program on the AT-SPI bus", lambda: next(
             (found for found in pyatspi.Registry.getDesktop(0) if found and found.name == "ZindoZindo"), None))
-
-        def grid_buttons():
-            grid = pyatspi.findDescendant(application, lambda node: node.getRole() == pyatspi.ROLE_LIST)
-            buttons = [button for button in grid or [] if button.getRole() == pyatspi.ROLE_PUSH_BUTTON]
-            return buttons if [button.name for button in buttons] == expected else None
-        dog = wait_for("the grid for dog", grid_buttons)[1]
-        self.assertEqual(dog.description, "\U0001F436, dog, puppy, pet, face, animal")
-        dog.queryAction().doAction(0)
+        grid = lambda: pyatspi.findDescendant(application, lambda node: node.getRole() == pyatspi.ROLE_LIST) or []
+        wait_for("the grid for dog", lambda: [(button.getRoleName(), button.name) for button in grid()] ==
+                 [("push button", emoji) for emoji in expected])
+        grid()[1].queryAction().doAction(0)
         desktop.close_picker()
         self.assertEqual(desktop.clipboard(), expected[1].encode())
 
@@ -104,7 +85,7 @@ class PickerEndToEndTest(unittest.TestCase):
         self.addCleanup(events.close)
         # Launch messages go to the root window, to clients watching its properties.
         watcher = subprocess.Popen(["xev", "-root", "-event", "property"], env=desktop.env, stdout=events)
-        self.addCleanup(desktop.stop, watcher)
+        self.addCleanup(stop, watcher)
         wait_for("xev", lambda: desktop.run("xprop", "-root", "-f", "ZINDO", "8s", "-set", "ZINDO", "1") or
                  b"ZINDO" in written(events))
         for arguments, env in [((), {}), (("--show",), {"DESKTOP_STARTUP_ID": "zindo-e2e_TIME1234"})]:
@@ -130,7 +111,7 @@ class PickerEndToEndTest(unittest.TestCase):
         self.assertEqual(self.desktop.geometry(self.desktop.picker())[2:], [1000, 1160])
 
     def test_3_without_a_tray_the_copy_is_served_until_another_program_copies(self):
-        self.desktop.stop(self.desktop.tray)
+        stop(self.desktop.tray)
         program = self.start()
         self.desktop.picker()
         self.desktop.run("xdotool", "key", "Return")
@@ -158,7 +139,7 @@ class PickerEndToEndTest(unittest.TestCase):
             wait_for("a picker for every --show", lambda: len(pickers()) >= shows)
             self.assertEqual(len(desktop.ducks()), 1, "one duck for %s" % arguments)
             self.assertLessEqual(len(pickers()), 1 if len(starts) == 2 else len(starts))
-            [desktop.stop(start) for start in starts if start.poll() is None]
+            [stop(start) for start in starts if start.poll() is None]
             wait_for("the program to go", lambda: not pickers() and not desktop.ducks())
 
 

@@ -5,22 +5,13 @@ wtype through the compositor, and the clipboard read by wl-paste."""
 import glob
 import json
 import os
-import signal
 import subprocess
 import sys
 import tempfile
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import BINARY, results, wait_for, written  # noqa: E402
-
-TITLE = "\U0001F986 ZindoZindo - Select Emoji"
-
-
-def session_bus():
-    bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address"], stdout=subprocess.PIPE,
-                           stderr=subprocess.DEVNULL, text=True)
-    return bus, bus.stdout.readline().strip()
+from desktop import BINARY, results, session_bus, start, stop, wait_for, written  # noqa: E402
 
 
 class WaylandEndToEndTest(unittest.TestCase):
@@ -47,26 +38,16 @@ class WaylandEndToEndTest(unittest.TestCase):
 
     @classmethod
     def tearDownClass(cls):
-        for process in (cls.sway, cls.bus):
-            process.terminate()
-            process.wait(10)
-        cls.bus.stdout.close()
+        stop(cls.sway)
+        stop(cls.bus)
         cls.runtime.cleanup()
 
     @classmethod
     def command(cls, *command, **env):
         return subprocess.run(command, env=dict(cls.env, **env), capture_output=True, text=True).stdout
 
-    def start(self, **env):
-        """The program, with the protocol log (WAYLAND_DEBUG) that shows what it asks of the compositor."""
-        self.errors = tempfile.TemporaryFile()
-        self.addCleanup(self.errors.close)
-        program = subprocess.Popen([BINARY], env=dict(self.env, WAYLAND_DEBUG="1", **env), stderr=self.errors)
-        self.addCleanup(lambda: program.poll() is None and program.kill())
-        return program
-
     def messages(self):
-        """What the program told the user: its stderr less the protocol log."""
+        """What the program told the user: its stderr less the protocol log (WAYLAND_DEBUG)."""
         return [line for line in written(self.errors).splitlines() if not line.startswith(b"[")]
 
     def pickers(self):
@@ -74,7 +55,8 @@ class WaylandEndToEndTest(unittest.TestCase):
             yield node.get("name")
             for child in node.get("nodes", []) + node.get("floating_nodes", []):
                 yield from names(child)
-        return [name for name in names(json.loads(self.command("swaymsg", "--raw", "--type", "get_tree"))) if name == TITLE]
+        tree = json.loads(self.command("swaymsg", "--raw", "--type", "get_tree"))
+        return [name for name in names(tree) if name == "\U0001F986 ZindoZindo - Select Emoji"]
 
     def tray_items(self):
         """The items the bar shows, as bus name and object path."""
@@ -91,38 +73,31 @@ class WaylandEndToEndTest(unittest.TestCase):
         wait_for("the picker to close", lambda: not self.pickers())
         return self.command("wl-paste", "--no-newline").encode()
 
-    def test_the_duck_docks_a_click_and_keys_copy_and_show_passes_the_launchers_token(self):
-        program = self.start()
-        items = wait_for("the duck in the tray", self.tray_items)
-        self.assertEqual(len(items), 1)
-        service, path = items[0].split("/", 1)
-        for term in ["polar", "family"]:
-            # What swaybar sends for a left click on the item.
-            self.command("dbus-send", "--session", "--type=method_call", "--dest=" + service, "/" + path,
-                     "org.kde.StatusNotifierItem.Activate", "int32:0", "int32:0")
-            # Joined by U+200D and, for the bear, ending in U+FE0F: exact bytes, after the picker has closed.
-            self.assertEqual(self.copy_by_keyboard(term), results(term)[0])
+    def test_without_a_tray_then_with_one_the_picker_copies_exact_bytes_and_show_passes_the_launchers_token(self):
+        bus, address = session_bus()  # a session with no tray on it
+        self.addCleanup(stop, bus)
+        program = start(self, dict(self.env, WAYLAND_DEBUG="1", DBUS_SESSION_BUS_ADDRESS=address))
+        self.assertEqual(self.copy_by_keyboard("dog"), results("dog")[0])
+        # wl-copy stays behind to serve its copy: it must not hold our pipes.
+        subprocess.run(["wl-copy", "other"], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.assertEqual(program.wait(10), 0, "the copy was served until another program copied")
+        self.assertEqual([line for line in self.messages() if b"no system tray" not in line], [])
 
+        program = start(self, dict(self.env, WAYLAND_DEBUG="1"))
+        service, path = wait_for("the duck in the tray", self.tray_items)[0].split("/", 1)
+        # What swaybar sends for a left click on the item. The bear is joined by U+200D and ends in U+FE0F.
+        self.command("dbus-send", "--session", "--type=method_call", "--dest=" + service, "/" + path,
+                     "org.kde.StatusNotifierItem.Activate", "int32:0", "int32:0")
+        self.assertEqual(self.copy_by_keyboard("polar"), results("polar")[0])
         show = subprocess.run([BINARY, "--show"], env=dict(self.env, XDG_ACTIVATION_TOKEN="zindo-token"))
         self.assertEqual(show.returncode, 0)
         wait_for("the token handed to the compositor", lambda: b'.activate("zindo-token", wl_surface' in
                  written(self.errors))
         wait_for("the picker", self.pickers)
-        self.assertEqual(len(self.tray_items()), 1, "no second duck")
-        program.send_signal(signal.SIGTERM)
+        self.assertEqual(len(self.tray_items()), 1, "one duck")
+        program.terminate()
         self.assertEqual(program.wait(10), 0)
         self.assertEqual(self.messages(), [], "nothing shown to the user")
-
-    def test_without_a_tray_a_picker_opens_at_once_and_its_copy_is_served_until_another_program_copies(self):
-        bus, address = session_bus()  # a session with no tray on it
-        self.addCleanup(lambda: (bus.terminate(), bus.wait(10), bus.stdout.close()))
-        program = self.start(DBUS_SESSION_BUS_ADDRESS=address)
-        self.assertEqual(self.copy_by_keyboard("dog"), results("dog")[0])
-        # wl-copy stays behind to serve its copy: it must not hold our pipes.
-        subprocess.run(["wl-copy", "other"], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.assertEqual(program.wait(10), 0)
-        # The one line that says why a picker opened, and nothing from Qt.
-        self.assertEqual([line for line in self.messages() if b"no system tray" not in line], [])
 
 
 if __name__ == "__main__":

@@ -13,15 +13,12 @@ using testing::PickerSession;
 TEST(CopyTest, TheClipboardHoldsExactlyTheTitleAndNothingItHeldBefore) {
     PickerSession session;
     session.host.pasteboard().setString("<b>earlier</b>", "public.html");
-    for (const std::string emoji : {"\u2764\uFE0F", "\U0001F441\uFE0F\u200D\U0001F5E8\uFE0F",
-                                    "\U0001F468\u200D\U0001F469\u200D\U0001F467\u200D\U0001F466"}) {
-        const Picker picker = session.openPicker();
-        session.zindo.createEmojiGrid(*picker.scrollView, emoji);
-        picker.buttons().at(0)->performClick();
-        EXPECT_EQ(session.clipboard(), emoji);
-        EXPECT_EQ(session.host.pasteboard().itemCount(), 1u);
-        session.host.advance(1.0);
-    }
+    const std::string emoji = "\U0001F441\uFE0F\u200D\U0001F5E8\uFE0F";
+    const Picker picker = session.openPicker();
+    session.zindo.createEmojiGrid(*picker.scrollView, emoji);
+    picker.buttons().at(0)->performClick();
+    EXPECT_EQ(session.clipboard(), emoji);
+    EXPECT_EQ(session.host.pasteboard().itemCount(), 1u);
 }
 
 TEST(CopyTest, ThePickerOfTheClickedButtonClosesAfter300MillisecondsCountedFromTheFirstClick) {

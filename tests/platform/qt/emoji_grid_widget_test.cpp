@@ -1,16 +1,70 @@
 #include <gtest/gtest.h>
 
+#include <QGlyphRun>
 #include <QHelpEvent>
+#include <QRawFont>
 #include <QScrollBar>
+#include <QTextLayout>
 #include <QToolTip>
 #include <cmath>
+#include <set>
 
+#include "platform/qt/grid_focus.h"
 #include "platform/qt/picker_widgets.h"
 
 namespace zindo::testing {
 namespace {
 
-using platform::qt::EmojiGridWidget;
+using namespace platform::qt;
+
+// A joiner sequence split into several glyphs shows as its parts side by
+// side; a glyph from another font shows in black and white.
+TEST(EmojiRendererTest, EveryEmojiOnDisplayIsOneGlyphOfTheColourFont) {
+    ASSERT_TRUE(EmojiRenderer::hasColourEmojiFont()) << "install fonts-noto-color-emoji";
+    std::set<std::string> texts{"\U0001F986", "\u2705"};  // the duck and the flash
+    for (const EmojiString emoji : buildCatalogue().emojiList) texts.emplace(emoji);
+    for (const std::string& text : texts) {
+        QTextLayout layout(EmojiRenderer::drawableText(QString::fromStdString(text)), EmojiRenderer::emojiFont(28));
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        qsizetype glyphs = 0;
+        QStringList families;
+        for (const QGlyphRun& run : layout.glyphRuns()) {
+            glyphs += run.glyphIndexes().size();
+            families << run.rawFont().familyName();
+        }
+        EXPECT_EQ(glyphs, 1) << text;
+        EXPECT_EQ(families, QStringList{EmojiRenderer::colourEmojiFamily()}) << text;
+    }
+}
+
+TEST(GridFocusTest, MovesStopAtTheEdgesAndUpFromTheTopRowLeaves) {
+    const GridShape rows{20, 8, 1}, pages{20, 8, 5}, one{1, 1, 1};  // rows 0-7, 8-15 and a short 16-19
+    const struct {
+        std::ptrdiff_t from;
+        FocusMove move;
+        GridShape shape;
+        std::optional<std::ptrdiff_t> to;
+    } cases[] = {
+        {0, FocusMove::left, rows, 0},          {8, FocusMove::left, rows, 8},
+        {9, FocusMove::left, rows, 8},          {7, FocusMove::right, rows, 7},
+        {19, FocusMove::right, rows, 19},       {6, FocusMove::right, rows, 7},
+        {3, FocusMove::up, rows, std::nullopt}, {11, FocusMove::up, rows, 3},
+        {3, FocusMove::down, rows, 11},         {11, FocusMove::down, rows, 19},
+        {12, FocusMove::down, rows, 12},        {13, FocusMove::first, rows, 0},
+        {2, FocusMove::last, rows, 19},         {1, FocusMove::pageDown, rows, 9},
+        {1, FocusMove::pageDown, pages, 17},    {5, FocusMove::pageDown, pages, 13},
+        {13, FocusMove::pageUp, rows, 5},       {17, FocusMove::pageUp, pages, 1},
+        {0, FocusMove::pageUp, rows, 0},        {19, FocusMove::pageDown, pages, 19},
+        {0, FocusMove::up, one, std::nullopt},  {0, FocusMove::right, one, 0},
+        {0, FocusMove::down, one, 0},           {0, FocusMove::pageDown, one, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(moveFocus(c.from, c.move, c.shape), c.to)
+            << "from " << c.from << ", move " << static_cast<int>(c.move) << " in " << c.shape.count;
+    }
+}
 
 // The first cell of a full grid: 12 points in, its row hanging 12 + 8 points below the document's top.
 const QPoint kFirstCellCentre(12 + 22, 20 + 22);
@@ -18,14 +72,7 @@ const QPoint kPitch(52, 52);
 
 // How much of a part of the grid is the "✅"'s green.
 double greenShare(const QImage& picture) {
-    int green = 0;
-    for (int y = 0; y < picture.height(); ++y) {
-        for (int x = 0; x < picture.width(); ++x) {
-            const QColor pixel = picture.pixelColor(x, y);
-            green += pixel.green() > pixel.red() + 30 && pixel.green() > pixel.blue() + 30;
-        }
-    }
-    return static_cast<double>(green) / (picture.width() * picture.height());
+    return shareOf(picture, [](QColor c) { return c.green() > c.red() + 30 && c.green() > c.blue() + 30; });
 }
 
 // Squared steps between grey neighbours inside 2 x 2 blocks, against all the

@@ -14,6 +14,15 @@
 
 namespace zindo::testing {
 
+// The share of a picture's pixels that pass the test.
+inline double shareOf(const QImage& picture, const std::function<bool(QColor)>& test) {
+    int passed = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) passed += test(picture.pixelColor(x, y));
+    }
+    return static_cast<double>(passed) / (picture.width() * picture.height());
+}
+
 class PickerWidgets : public PickerSession {
 public:
     PickerWidgets() {

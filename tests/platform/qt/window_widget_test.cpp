@@ -32,18 +32,11 @@ TEST(WindowWidgetTest, ShowsThePartsAtTheirFramesHangingFromTheBottomLeftCorner)
     EXPECT_EQ(picker.field->geometry(), QRect(20, 136, 460, 24));
     EXPECT_EQ(credits->geometry(), QRect(20, 660, 460, 20));
 
-    EXPECT_EQ(picker.field->placeholderText(), QStringLiteral("Search emoji, then click to copy to clipboard"));
     EXPECT_TRUE(picker.field->isClearButtonEnabled());
     EXPECT_EQ(picker.scrollArea->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(picker.scrollArea->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     // The heart of its "❤️" in colour, as the grid draws emoji, not the label font's grey outline.
-    const QImage drawn = credits->grab().toImage();
-    int red = 0;
-    for (int y = 0; y < drawn.height(); ++y) {
-        for (int x = 0; x < drawn.width(); ++x)
-            red += drawn.pixelColor(x, y).red() > drawn.pixelColor(x, y).green() + 80;
-    }
-    EXPECT_GT(red, 20);
+    EXPECT_GT(shareOf(credits->grab().toImage(), [](QColor c) { return c.red() > c.green() + 80; }), 0.001);
     EXPECT_EQ(credits->alignment(), Qt::AlignCenter);
     EXPECT_EQ(credits->font().pixelSize(), 12);
     EXPECT_EQ(credits->palette().color(QPalette::WindowText), credits->palette().color(QPalette::PlaceholderText));
