@@ -1,6 +1,5 @@
 // The catalogue's list and map, and the filter that searches them.
 #include <gtest/gtest.h>
-#include <unicode/normalizer2.h>
 
 #include <algorithm>
 #include <random>
@@ -100,21 +99,6 @@ TEST_F(CatalogueTest, FastPathsAgreeWithTheFullUnicodePath) {
     }
     for (const std::string& term : terms) {
         EXPECT_EQ(filteredEmojis(term, catalogue), referenceFilter(term, catalogue)) << term;
-    }
-}
-
-TEST_F(CatalogueTest, EveryEmojiIsUnchangedByNormalisation) {
-    // So that containment under canonical equivalence gives the literal answers.
-    UErrorCode status = U_ZERO_ERROR;
-    const icu::Normalizer2* forms[] = {icu::Normalizer2::getNFCInstance(status),
-                                       icu::Normalizer2::getNFDInstance(status)};
-    ASSERT_TRUE(U_SUCCESS(status));
-    std::vector<EmojiString> all(tables::kDisplayList.begin(), tables::kDisplayList.end());
-    for (const KeywordRow& row : keywordRows()) all.push_back(row.emoji);
-    for (EmojiString emoji : all) {
-        for (const icu::Normalizer2* form : forms) {
-            EXPECT_TRUE(form->isNormalizedUTF8({emoji.data(), static_cast<int32_t>(emoji.size())}, status)) << emoji;
-        }
     }
 }
 

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """The Debian package as a user gets it: what it holds, lintian, apt's view of
-it, and the program run from the package unpacked into a scratch root."""
+it, and the program and its manual page from the package unpacked into a
+scratch root."""
 import os
 import re
 import subprocess
@@ -15,8 +16,12 @@ FILES = ["usr/bin/zindozindo", "usr/share/applications/zindozindo.desktop", "usr
          "usr/share/zindozindo/autostart/zindozindo.desktop"]
 
 
-def run(*command):
-    return subprocess.run(command, capture_output=True, text=True)
+def run(*command, **env):
+    return subprocess.run(command, capture_output=True, text=True, env=dict(os.environ, **env))
+
+
+def options(text):
+    return sorted(set(re.findall(r"^\s+(--[a-z]+)", text, re.MULTILINE)))
 
 
 class PackageTest(unittest.TestCase):
@@ -27,7 +32,7 @@ class PackageTest(unittest.TestCase):
         self.assertEqual(lintian.returncode, 0, lintian.stdout)
         self.assertEqual(run("apt-get", "install", "--simulate", os.path.abspath(PACKAGE)).returncode, 0)
 
-    def test_the_unpacked_program_runs_and_shows_the_one_version(self):
+    def test_the_unpacked_program_shows_the_one_version_and_its_manual_its_options(self):
         version = run("dpkg-deb", "--field", PACKAGE, "Version").stdout.strip()
         with open(SOURCE + "/data/zindozindo.metainfo.xml") as metainfo:
             self.assertEqual(re.search(r'<release version="([^"]+)"', metainfo.read())[1], version)
@@ -38,8 +43,13 @@ class PackageTest(unittest.TestCase):
             binary = root + "/usr/bin/zindozindo"
             self.assertEqual(run(binary, "--version").stdout, "zindozindo %s\n" % version)
             self.assertEqual(run(binary, "--search", "zindo").stdout, "\U0001F986\n")
-            self.assertIn(", stripped", run("file", "-b", binary).stdout)
-            self.assertIn("BuildID", run("file", "-b", binary).stdout)
+            self.assertRegex(run("file", "-b", binary).stdout, "BuildID.*, stripped")
+            page = run("man", "--warnings", "-l", root + "/usr/share/man/man1/zindozindo.1.gz", MANWIDTH="80",
+                       LC_ALL="C.UTF-8")
+            self.assertEqual(page.stderr, "")
+            usage = run(binary, "--help").stdout
+            self.assertEqual(options(page.stdout.split("\nOPTIONS\n")[1].split("\nKEYBOARD\n")[0]), options(usage))
+            self.assertEqual(options(usage), ["--help", "--list", "--search", "--show", "--version"])
 
 
 if __name__ == "__main__":

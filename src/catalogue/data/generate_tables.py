@@ -9,6 +9,7 @@ invisible joiner or variation selector is caught at build time.
 """
 import re
 import sys
+import unicodedata
 
 KEYWORD = re.compile(r"[a-z0-9]{1,16}")
 
@@ -34,6 +35,9 @@ def emoji_from(path, line_no, code_points, literal):
         fail(path, line_no, f"literal {literal!r} does not match {code_points}")
     if not 1 <= len(emoji) <= 8:
         fail(path, line_no, "an emoji has one to eight code points")
+    # The search finds an emoji by its own text under canonical equivalence: only literally if no form changes it.
+    if not all(unicodedata.is_normalized(form, emoji) for form in ("NFC", "NFD")):
+        fail(path, line_no, "an emoji must be unchanged by normalisation")
     return emoji
 
 
