@@ -53,7 +53,7 @@ inline std::vector<std::string> expectedTitles(std::string_view term) {
 
 class PickerSession {
 public:
-    explicit PickerSession(TestingHost::StatusItems items = TestingHost::StatusItems::withButton) : host(items) {
+    PickerSession() {
         application.setDelegate(&zindo);
         application.run();
     }

@@ -17,24 +17,13 @@ std::optional<std::string> InMemoryPasteboard::stringForType(std::string_view ty
     return found->second;
 }
 
-std::shared_ptr<StatusItem> TestStatusBar::statusItemWithLength(double length) {
-    ++itemsMade_;
-    return std::make_shared<StatusItem>(length, itemsHaveButtons_ ? std::make_shared<Button>() : nullptr);
-}
-
-void TestingHost::run(Application& application) {
-    application.finishLaunching();
-    if (session_) session_(application);
-}
+void TestingHost::run(Application& application) { application.finishLaunching(); }
 
 void TestingHost::windowDidOrderFront(Window& window) {
-    std::erase(frontOrder_, &window);
-    frontOrder_.push_back(&window);
     if (shown_) shown_(window);
 }
 
 void TestingHost::windowDidClose(Window& window) {
-    std::erase(frontOrder_, &window);
     if (closed_) closed_(window);
 }
 

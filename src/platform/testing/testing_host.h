@@ -1,12 +1,11 @@
 // The deterministic host the tests run on: a manual clock, an in-memory
-// pasteboard, a status bar that hands out items with or without a button.
+// pasteboard, a status bar whose items have a button each.
 #pragma once
 
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "platform/clock.h"
 #include "platform/host.h"
@@ -37,32 +36,23 @@ private:
 
 class TestStatusBar : public StatusBar {
 public:
-    explicit TestStatusBar(bool itemsHaveButtons) : itemsHaveButtons_(itemsHaveButtons) {}
-    std::shared_ptr<StatusItem> statusItemWithLength(double length) override;
-    std::size_t itemsMade() const { return itemsMade_; }
-
-private:
-    bool itemsHaveButtons_;
-    std::size_t itemsMade_ = 0;
+    std::shared_ptr<StatusItem> statusItemWithLength(double length) override {
+        return std::make_shared<StatusItem>(length, std::make_shared<Button>());
+    }
 };
 
 class TestingHost : public Host {
 public:
-    enum class StatusItems { withButton, withoutButton };
-    explicit TestingHost(StatusItems items = StatusItems::withButton) : statusBar_(items == StatusItems::withButton) {}
-
     const Clock& clock() const override { return clock_; }
     StatusBar& systemStatusBar() override { return statusBar_; }
     Pasteboard& generalPasteboard() override { return pasteboard_; }
     Rect screenFrame() const override { return Rect{0.0, 0.0, 1920.0, 1080.0}; }
-    // Finishes launching, runs the session given to runSession, and returns.
+    // Finishes launching and returns: the test goes on as the user.
     void run(Application& application) override;
     void windowDidOrderFront(Window& window) override;
     void windowDidClose(Window& window) override;
     void activateIgnoringOtherApps() override { ++activations_; }
 
-    // What run() does once launching has finished: the test's user.
-    void runSession(std::function<void(Application&)> session) { session_ = std::move(session); }
     // What the desktop would do as a window comes to the front, or closes.
     void onWindowShown(std::function<void(Window&)> shown) { shown_ = std::move(shown); }
     void onWindowClosed(std::function<void(Window&)> closed) { closed_ = std::move(closed); }
@@ -72,20 +62,15 @@ public:
     double now() const { return clock_.now(); }
 
     InMemoryPasteboard& pasteboard() { return pasteboard_; }
-    const TestStatusBar& statusBar() const { return statusBar_; }
     int activations() const { return activations_; }
-    // Windows in the order they came to the front, the newest last.
-    const std::vector<const Window*>& frontOrder() const { return frontOrder_; }
 
 private:
     ManualClock clock_;
     TestStatusBar statusBar_;
     InMemoryPasteboard pasteboard_;
-    std::function<void(Application&)> session_;
     std::function<void(Window&)> shown_;
     std::function<void(Window&)> closed_;
     int activations_ = 0;
-    std::vector<const Window*> frontOrder_;
 };
 
 }  // namespace zindo::platform::testing
