@@ -66,10 +66,6 @@ TEST(GridFocusTest, MovesStopAtTheEdgesAndUpFromTheTopRowLeaves) {
     }
 }
 
-// The first cell of a full grid: 12 points in, its row hanging 12 + 8 points below the document's top.
-const QPoint kFirstCellCentre(12 + 22, 20 + 22);
-const QPoint kPitch(52, 52);
-
 // How much of a part of the grid is the "✅"'s green.
 double greenShare(const QImage& picture) {
     return shareOf(picture, [](QColor c) { return c.green() > c.red() + 30 && c.green() > c.blue() + 30; });
@@ -95,26 +91,24 @@ double detailBeyondHalf(const QImage& picture) {
     return steps(grey, 2) / steps(half, 1);
 }
 
-TEST(EmojiGridWidgetTest, OnlyALeftPressAndReleaseOnOneCellCopiesIt) {
+TEST(EmojiGridWidgetTest, AHoverDescribesACellAndOnlyALeftClickOnItCopiesItUnderASharpMarkAtItsAlpha) {
     PickerWidgets picker;
-    QTest::mouseClick(picker.grid, Qt::LeftButton, {}, QPoint(12 + 44 + 4, 42));  // the gap between two cells
-    QTest::mousePress(picker.grid, Qt::LeftButton, {}, kFirstCellCentre);
-    QTest::mouseRelease(picker.grid, Qt::LeftButton, {}, kFirstCellCentre + QPoint(52, 0));  // a change of mind
-    QTest::mouseClick(picker.grid, Qt::RightButton, {}, kFirstCellCentre);
-    EXPECT_EQ(picker.clipboard(), std::nullopt);
-    QTest::mouseClick(picker.grid, Qt::LeftButton, {}, kFirstCellCentre + kPitch);
-    EXPECT_EQ(picker.clipboard(), "\U0001F643");  // row 2, column 2
-}
-
-TEST(EmojiGridWidgetTest, CellsAndTheCheckMarkAreDrawnAtTheScreensPixelsAndTheMarkAtItsAlpha) {
-    PickerWidgets picker;
-    const QRect cell(12, 20, 44, 44);
+    const QRect cell(12 + 52, 20 + 52, 44, 44);  // row 2, column 2; the rows hang 8 points below the document's top
     const QRect mark = cell.adjusted(10, 10, -10, -10);
     ASSERT_EQ(picker.grid->devicePixelRatio(), 2);
     EXPECT_GT(detailBeyondHalf(picker.grid->grab(cell).toImage()), 0.75);
     EXPECT_LT(greenShare(picker.grid->grab(cell).toImage()), 0.01);
+    QHelpEvent hover(QEvent::ToolTip, cell.center(), picker.grid->mapToGlobal(cell.center()));
+    QApplication::sendEvent(picker.grid, &hover);
+    EXPECT_EQ(QToolTip::text(), QString::fromUtf8("\U0001F643, silly, sarcasm, irony, upside, down"));
 
-    QTest::mouseClick(picker.grid, Qt::LeftButton, {}, kFirstCellCentre);
+    QTest::mouseClick(picker.grid, Qt::LeftButton, {}, cell.center() - QPoint(26, 0));  // the gap between two cells
+    QTest::mousePress(picker.grid, Qt::LeftButton, {}, cell.center());
+    QTest::mouseRelease(picker.grid, Qt::LeftButton, {}, cell.center() + QPoint(52, 0));  // a change of mind
+    QTest::mouseClick(picker.grid, Qt::RightButton, {}, cell.center());
+    EXPECT_EQ(picker.clipboard(), std::nullopt);
+    QTest::mouseClick(picker.grid, Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(picker.clipboard(), "\U0001F643");
     picker.advance(0.15);  // the mark at its full alpha
     EXPECT_GT(greenShare(picker.grid->grab(cell).toImage()), 0.1);
     EXPECT_GT(detailBeyondHalf(picker.grid->grab(mark).toImage()), 0.75);
@@ -123,13 +117,6 @@ TEST(EmojiGridWidgetTest, CellsAndTheCheckMarkAreDrawnAtTheScreensPixelsAndTheMa
     EXPECT_TRUE(picker.isOpen());
     picker.advance(0.001);
     EXPECT_FALSE(picker.isOpen());
-}
-
-TEST(EmojiGridWidgetTest, HoveringACellShowsItsDescription) {
-    PickerWidgets picker;
-    QHelpEvent hover(QEvent::ToolTip, kFirstCellCentre, picker.grid->mapToGlobal(kFirstCellCentre));
-    QApplication::sendEvent(picker.grid, &hover);
-    EXPECT_EQ(QToolTip::text(), QString::fromUtf8("\U0001F600, grin, happy, smile, face, cheerful, joy"));
 }
 
 TEST(EmojiGridWidgetTest, TheKeysMoveARingThatStaysInViewAndCrossBetweenFieldAndGrid) {
