@@ -117,17 +117,7 @@ class PickerEndToEndTest(unittest.TestCase):
         self.assertEqual(self.desktop.geometry(self.desktop.picker())[2:], [1000, 1160])
         self.assertEqual(written(self.errors).decode().count("colour emoji font"), 1)
 
-    def test_3_without_a_tray_the_copy_is_served_until_another_program_copies(self):
-        stop(self.desktop.tray)
-        program = self.start()
-        self.desktop.picker()
-        self.desktop.run("xdotool", "key", "Return")
-        self.desktop.close_picker()
-        self.assertEqual(self.desktop.clipboard(), results("")[0], "the program serves its copy")
-        subprocess.run(["xclip", "-i", "-selection", "clipboard"], input=b"other", env=self.desktop.env, check=True)
-        self.assertEqual(program.wait(10), 0)
-
-    def test_4_starts_at_the_same_instant_leave_one_program_one_duck_and_a_picker_for_each_show(self):
+    def test_3_starts_at_the_same_instant_leave_one_program_one_duck_and_a_picker_for_each_show(self):
         desktop = self.desktop
         if desktop.tray is None or desktop.tray.poll() is not None:
             desktop.start_tray()

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QLabel>
 #include <QScrollBar>
 #include <QToolButton>
@@ -32,11 +33,14 @@ TEST(WindowWidgetTest, ShowsThePartsAtTheirFramesHangingFromTheBottomLeftCorner)
     EXPECT_EQ(picker.field->geometry(), QRect(20, 136, 460, 24));
     EXPECT_EQ(credits->geometry(), QRect(20, 660, 460, 20));
 
+    EXPECT_EQ(picker.field->placeholderText(), QStringLiteral("Search emoji, then click to copy to clipboard"));
     EXPECT_TRUE(picker.field->isClearButtonEnabled());
     EXPECT_EQ(picker.scrollArea->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(picker.scrollArea->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     // The heart of its "❤️" in colour, as the grid draws emoji, not the label font's grey outline.
     EXPECT_GT(shareOf(credits->grab().toImage(), [](QColor c) { return c.red() > c.green() + 80; }), 0.001);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(credits)->text(QAccessible::Name),
+              QString::fromUtf8("Created by Ardo & Melka \u2764\uFE0F"));
     EXPECT_EQ(credits->alignment(), Qt::AlignCenter);
     EXPECT_EQ(credits->font().pixelSize(), 12);
     EXPECT_EQ(credits->palette().color(QPalette::WindowText), credits->palette().color(QPalette::PlaceholderText));
