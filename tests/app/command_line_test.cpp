@@ -48,6 +48,8 @@ TEST(CommandLineTest, MistakesGetOneLineOnStderrAndStatusTwo) {
         EXPECT_EQ(r.out, "") << arguments[0];
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     }
+    for (std::string_view overlongSurrogateOrCutShort : {"\xC0\xAF", "\xED\xA0\x80", "a\xF0\x9F\x98"})
+        EXPECT_EQ(run({"--search", overlongSurrogateOrCutShort}).outcome.exitStatus, 2);
 }
 
 }  // namespace

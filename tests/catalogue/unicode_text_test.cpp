@@ -24,19 +24,6 @@ TEST(LowerCaseTest, UsesTheFullDefaultMappingWhateverTheLocale) {
     for (const auto& c : cases) EXPECT_EQ(toLower(c.text), c.lower) << c.text;
 }
 
-TEST(Utf8Test, IllFormedInputIsRecognisedAndReplaced) {
-    EXPECT_TRUE(isValidUtf8("\U0001F468\u200D\U0001F469"));
-    EXPECT_TRUE(isValidUtf8(""));
-    for (std::string_view bad : {"\xFF", "\xC0\xAF", "\xED\xA0\x80", "\xF0\x9F\x98", "a\x80"}) {
-        EXPECT_FALSE(isValidUtf8(bad)) << bad;
-        EXPECT_TRUE(isValidUtf8(toValidUtf8(bad)));
-    }
-    EXPECT_EQ(toValidUtf8("a\xFF"
-                          "b"),
-              "a\xEF\xBF\xBD"
-              "b");
-}
-
 TEST(CanonicalTermTest, ContainmentUnderCanonicalEquivalence) {
     const struct {
         std::string text, term;
