@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/animation_context.h"
 #include "platform/application.h"
 #include "platform/testing/testing_host.h"
-#include "platform/view.h"
 
 namespace zindo::platform {
 namespace {
@@ -32,27 +30,6 @@ TEST_F(MainQueueTest, RunsWorkByDeadlineThenQueuingOrderAtItsDeadlineNeverInside
     host.advance(0.01);
     EXPECT_EQ(ran, (std::vector<std::pair<char, double>>{{'0', 0.0}, {'a', 0.15}, {'c', 0.3}, {'d', 0.3}}));
     EXPECT_EQ(queue.pendingWorkCount(), 0u);
-}
-
-TEST_F(MainQueueTest, AnimationGroupsMoveAlphaOverTheirDurationAndCompleteAfterTheLastFrame) {
-    const auto view = std::make_shared<View>();
-    view->animator().setAlphaValue(0.0);  // outside a group: at once
-    EXPECT_FALSE(queue.isAnimating());
-    double alphaAtCompletion = -1.0;
-    AnimationContext::runAnimationGroup(
-        [&](AnimationContext& context) {
-            context.setDuration(0.2);
-            view->animator().setAlphaValue(1.0);
-        },
-        [&] { alphaAtCompletion = view->alphaValue(); });
-    EXPECT_EQ(view->alphaValue(), 0.0);
-    host.advance(0.1);
-    EXPECT_GT(view->alphaValue(), 0.0);
-    EXPECT_LT(view->alphaValue(), 1.0);
-    EXPECT_EQ(alphaAtCompletion, -1.0);
-    host.advance(0.1);
-    EXPECT_EQ(alphaAtCompletion, 1.0);
-    EXPECT_FALSE(queue.isAnimating());
 }
 
 }  // namespace
