@@ -19,53 +19,46 @@
 namespace zindo::platform::qt {
 namespace {
 
-// The whole program on Qt's offscreen platform, which has no tray: a picker
-// opens at once, and the loop ends when it has closed. The steps run inside
-// the loop; returns the program's exit status.
-int runPickerWith(const std::function<void(QtHost&)>& steps) {
+// The whole program on Qt's offscreen platform, which has no tray, so a picker
+// opens at once. The loop ends on a signal raised as an animation completes,
+// which waits for its frames, and for delayed work, which must never run early.
+TEST(QtHostTest, WithoutATrayAPickerOpensCentredTheTimersRunNeverEarlyAndSigtermOrSigintEndTheLoopCleanly) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static char name[] = "zindozindo";
     char* argv[] = {name, nullptr};
     int argc = 1;
     const QTemporaryDir runtime;
     qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
-    SingleInstance instance;
-    EXPECT_EQ(instance.claim(SingleInstance::Start::plain), SingleInstance::Claim::run);
-    QtHost host(argc, argv, instance);
-    QTimer::singleShot(0, [&] { steps(host); });
-    QTimer::singleShot(60000, [] {  // a step that failed must not leave the loop running
-        ADD_FAILURE() << "the event loop did not end";
-        QCoreApplication::quit();
-    });
-    return runPicker(host);
-}
-
-// The loop ends on a signal raised as an animation completes, which waits for
-// its frames, and for delayed work, which must never run early.
-TEST(QtHostTest, WithoutATrayAPickerOpensCentredTheTimersRunNeverEarlyAndSigtermOrSigintEndTheLoopCleanly) {
     for (const int signal : {SIGTERM, SIGINT}) {
+        SingleInstance instance;
+        ASSERT_EQ(instance.claim(SingleInstance::Start::plain), SingleInstance::Claim::run);
+        QtHost host(argc, argv, instance);
         QRect picker;  // the frame: where the desktop puts a window
         QRect screen;
         double queuedAt = 0.0;
         double ranAt = 0.0;
         const auto view = std::make_shared<View>();
-        EXPECT_EQ(runPickerWith([&](QtHost& host) {
-                      picker = host.widgetFor(*Application::shared().windows().at(0))->frameGeometry();
-                      screen = QGuiApplication::primaryScreen()->availableGeometry();
-                      MainQueue& queue = Application::shared().mainQueue();
-                      queuedAt = queue.now();
-                      queue.asyncAfter(queuedAt + 0.3, [&] {
-                          ranAt = queue.now();
-                          AnimationContext::runAnimationGroup(
-                              [&](AnimationContext& context) {
-                                  context.setDuration(0.1);
-                                  view->animator().setAlphaValue(0.0);
-                              },
-                              [signal] { std::raise(signal); });
-                      });
-                      host.afterEvent();
-                  }),
-                  0);
+        QTimer::singleShot(0, [&] {
+            picker = host.widgetFor(*Application::shared().windows().at(0))->frameGeometry();
+            screen = QGuiApplication::primaryScreen()->availableGeometry();
+            MainQueue& queue = Application::shared().mainQueue();
+            queuedAt = queue.now();
+            queue.asyncAfter(queuedAt + 0.3, [&] {
+                ranAt = queue.now();
+                AnimationContext::runAnimationGroup(
+                    [&](AnimationContext& context) {
+                        context.setDuration(0.1);
+                        view->animator().setAlphaValue(0.0);
+                    },
+                    [signal] { std::raise(signal); });
+            });
+            host.afterEvent();
+        });
+        QTimer::singleShot(60000, [] {  // a step that failed must not leave the loop running
+            ADD_FAILURE() << "the event loop did not end";
+            QCoreApplication::quit();
+        });
+        EXPECT_EQ(runPicker(host), 0);
         EXPECT_EQ(picker.topLeft(), screen.topLeft() + QPoint((screen.width() - 500) / 2, (screen.height() - 580) / 2));
         EXPECT_GE(ranAt - queuedAt, 0.3);
         EXPECT_EQ(view->alphaValue(), 0.0);
