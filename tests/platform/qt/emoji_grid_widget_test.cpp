@@ -119,16 +119,20 @@ TEST(EmojiGridWidgetTest, AHoverDescribesACellAndOnlyALeftClickOnItCopiesItUnder
     EXPECT_FALSE(picker.isOpen());
 }
 
-TEST(EmojiGridWidgetTest, TheKeysMoveARingThatStaysInViewAndCrossBetweenFieldAndGrid) {
+TEST(EmojiGridWidgetTest, TheKeysMoveARingThatStaysInViewCrossBetweenFieldAndGridCopyAndClose) {
     PickerWidgets picker;
     ASSERT_TRUE(QTest::qWaitForWindowActive(picker.window));
     EXPECT_TRUE(picker.field->hasFocus());
+    QTest::keyClicks(picker.field, QStringLiteral("zzq"));
+    picker.key(Qt::Key_Return);  // nothing to copy
+    EXPECT_EQ(picker.clipboard(), std::nullopt);
+    picker.key(Qt::Key_Escape);
+    EXPECT_EQ(picker.grid->cellCount(), 932);
     const auto keys = [&](std::initializer_list<Qt::Key> pressed) {
         for (const Qt::Key key : pressed) picker.key(key);
         return picker.grid->focusedCell();
     };
     EXPECT_EQ(keys({Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Left}), 9);
-    EXPECT_EQ(keys({Qt::Key_Left, Qt::Key_Left}), 8) << "stops at the left edge";
     QScrollBar* scrollBar = picker.scrollArea->verticalScrollBar();
     EXPECT_EQ(keys({Qt::Key_End}), 931);
     EXPECT_EQ(scrollBar->value(), scrollBar->maximum());
@@ -157,21 +161,14 @@ TEST(EmojiGridWidgetTest, TheKeysMoveARingThatStaysInViewAndCrossBetweenFieldAnd
     EXPECT_TRUE(picker.grid->hasFocus());
     EXPECT_EQ(picker.grid->grab(picker.grid->cellRect(0)).toImage(), unfocused);
     EXPECT_EQ(keys({Qt::Key_Right}), 2);
-}
 
-TEST(EmojiGridWidgetTest, EnterInTheFieldCopiesTheFirstResultAndEscClearsThenCloses) {
-    PickerWidgets picker;
-    ASSERT_TRUE(QTest::qWaitForWindowActive(picker.window));
-    QTest::keyClicks(picker.field, QStringLiteral("zzq"));
-    picker.key(Qt::Key_Return);  // nothing to copy
-    EXPECT_EQ(picker.clipboard(), std::nullopt);
+    // In the field, Enter copies the first result; Esc clears the text, and then closes.
+    picker.field->setFocus();
+    picker.field->setText(QStringLiteral("cat"));
+    picker.key(Qt::Key_Enter);
+    EXPECT_EQ(picker.clipboard(), expectedTitles("cat").at(0));
     picker.key(Qt::Key_Escape);
     EXPECT_EQ(picker.field->text(), QString());
-    EXPECT_EQ(picker.grid->cellCount(), 932);
-    QTest::keyClicks(picker.field, QStringLiteral("dog"));
-    picker.key(Qt::Key_Enter);
-    EXPECT_EQ(picker.clipboard(), expectedTitles("dog").at(0));
-    picker.key(Qt::Key_Escape);
     EXPECT_TRUE(picker.isOpen());
     picker.key(Qt::Key_Escape);
     EXPECT_FALSE(picker.isOpen());
