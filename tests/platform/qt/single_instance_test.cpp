@@ -1,15 +1,11 @@
 #include "platform/qt/single_instance.h"
 
 #include <gtest/gtest.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 #include <QLocalSocket>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cstring>
 #include <memory>
 
 #include "platform/qt/picker_widgets.h"
@@ -50,14 +46,7 @@ TEST(SingleInstanceTest, TheLockHolderRunsAndServesAloneAndLaterStartsHandItThei
     qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
     qputenv("DISPLAY", ":7");
     const QByteArray path = SingleInstance::socketPath().toUtf8();
-    {  // what a crashed run leaves: a socket file nobody listens on
-        const int stale = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::strncpy(address.sun_path, path.constData(), sizeof address.sun_path - 1);
-        ASSERT_EQ(::bind(stale, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-        ::close(stale);
-    }
+    ASSERT_EQ(::mknod(path.constData(), S_IFSOCK | 0600, 0), 0);  // what a crashed run leaves: a socket nobody serves
     auto holder = std::make_unique<SingleInstance>();
     ASSERT_EQ(holder->claim(SingleInstance::Start::plain), SingleInstance::Claim::run);
     // Not serving yet: a plain start raced it at launch, and asks nothing.
