@@ -40,25 +40,21 @@ TEST(EmojiRendererTest, EveryEmojiOnDisplayIsOneGlyphOfTheColourFont) {
 }
 
 TEST(GridFocusTest, MovesStopAtTheEdgesAndUpFromTheTopRowLeaves) {
+    using enum FocusMove;
     const GridShape rows{20, 8, 1}, pages{20, 8, 5}, one{1, 1, 1};  // rows 0-7, 8-15 and a short 16-19
+    constexpr std::nullopt_t none = std::nullopt;
     const struct {
         std::ptrdiff_t from;
         FocusMove move;
         GridShape shape;
         std::optional<std::ptrdiff_t> to;
     } cases[] = {
-        {0, FocusMove::left, rows, 0},          {8, FocusMove::left, rows, 8},
-        {9, FocusMove::left, rows, 8},          {7, FocusMove::right, rows, 7},
-        {19, FocusMove::right, rows, 19},       {6, FocusMove::right, rows, 7},
-        {3, FocusMove::up, rows, std::nullopt}, {11, FocusMove::up, rows, 3},
-        {3, FocusMove::down, rows, 11},         {11, FocusMove::down, rows, 19},
-        {12, FocusMove::down, rows, 12},        {13, FocusMove::first, rows, 0},
-        {2, FocusMove::last, rows, 19},         {1, FocusMove::pageDown, rows, 9},
-        {1, FocusMove::pageDown, pages, 17},    {5, FocusMove::pageDown, pages, 13},
-        {13, FocusMove::pageUp, rows, 5},       {17, FocusMove::pageUp, pages, 1},
-        {0, FocusMove::pageUp, rows, 0},        {19, FocusMove::pageDown, pages, 19},
-        {0, FocusMove::up, one, std::nullopt},  {0, FocusMove::right, one, 0},
-        {0, FocusMove::down, one, 0},           {0, FocusMove::pageDown, one, 0},
+        {0, left, rows, 0},    {8, left, rows, 8},     {9, left, rows, 8},       {7, right, rows, 7},
+        {19, right, rows, 19}, {6, right, rows, 7},    {3, up, rows, none},      {11, up, rows, 3},
+        {3, down, rows, 11},   {11, down, rows, 19},   {12, down, rows, 12},     {13, first, rows, 0},
+        {2, last, rows, 19},   {1, pageDown, rows, 9}, {1, pageDown, pages, 17}, {5, pageDown, pages, 13},
+        {13, pageUp, rows, 5}, {17, pageUp, pages, 1}, {0, pageUp, rows, 0},     {19, pageDown, pages, 19},
+        {0, up, one, none},    {0, right, one, 0},     {0, down, one, 0},        {0, pageDown, one, 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(moveFocus(c.from, c.move, c.shape), c.to)
