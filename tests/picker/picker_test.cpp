@@ -38,7 +38,7 @@ TEST(GridLayoutTest, PlacesButtonsFromTheTopRowDownInADocumentOfAtLeast100Points
     }
 }
 
-TEST(PickerWindowTest, EachClickShowsANewPickerWithItsFullGridThenActivatesTheProgram) {
+TEST(PickerWindowTest, EachClickShowsANewPickerWithItsFullGridThenActivatesTheProgramAndEachBuildIsNew) {
     PickerSession session;
     std::size_t buttonsWhenShown = 0;
     int activationsWhenShown = -1;
@@ -59,22 +59,18 @@ TEST(PickerWindowTest, EachClickShowsANewPickerWithItsFullGridThenActivatesThePr
     EXPECT_EQ(session.host.activations(), 2);
     EXPECT_EQ(session.zindo.scrollView().get(), second.scrollView);
     EXPECT_EQ(session.zindo.searchField().get(), second.searchField);
-}
 
-// What the tool tip and screen readers give for a cell: the emoji, then its keywords.
-TEST(CreateEmojiGridTest, EachBuildReplacesTheDocumentAndDescribesEveryButton) {
-    PickerSession session;
-    const auto picker = session.openPicker();
-    const std::weak_ptr<platform::View> first = picker.scrollView->documentView();
-    session.zindo.createEmojiGrid(*picker.scrollView, "puppy");
-    EXPECT_TRUE(first.expired());
-    ASSERT_EQ(picker.titles(), (std::vector<std::string>{"\U0001F97A", "\U0001F436"}));
-    EXPECT_EQ(picker.buttons()[1]->toolTip(), "\U0001F436, dog, puppy, pet, face, animal");
-    session.zindo.createEmojiGrid(*picker.scrollView, "\U0001F62E");  // no keyword row
-    EXPECT_EQ(picker.buttons().at(0)->toolTip(), "\U0001F62E");
-    session.zindo.createEmojiGrid(*picker.scrollView, "zzq");
-    EXPECT_EQ(picker.document().frame(), Rect(0, 0, 440, 100));
-    EXPECT_TRUE(picker.document().subviews().empty());
+    // Each build replaces the document, and describes each button as the tool tip and screen readers give it.
+    const std::weak_ptr<platform::View> document = second.scrollView->documentView();
+    session.zindo.createEmojiGrid(*second.scrollView, "puppy");
+    EXPECT_TRUE(document.expired());
+    ASSERT_EQ(second.titles(), (std::vector<std::string>{"\U0001F97A", "\U0001F436"}));
+    EXPECT_EQ(second.buttons()[1]->toolTip(), "\U0001F436, dog, puppy, pet, face, animal");
+    session.zindo.createEmojiGrid(*second.scrollView, "\U0001F62E");  // no keyword row
+    EXPECT_EQ(second.buttons().at(0)->toolTip(), "\U0001F62E");
+    session.zindo.createEmojiGrid(*second.scrollView, "zzq");
+    EXPECT_EQ(second.document().frame(), Rect(0, 0, 440, 100));
+    EXPECT_TRUE(second.document().subviews().empty());
 }
 
 // Each rebuild detaches the old document and attaches a new one.
