@@ -46,7 +46,7 @@ TEST(WindowWidgetTest, ShowsThePartsAtTheirFramesHangingFromTheBottomLeftCorner)
     EXPECT_EQ(credits->palette().color(QPalette::WindowText), credits->palette().color(QPalette::PlaceholderText));
 }
 
-TEST(WindowWidgetTest, TypingRebuildsTheGridShowsItsTopAndClearingBringsEverythingBack) {
+TEST(WindowWidgetTest, TypingRebuildsTheGridShowsItsTopClearingBringsEverythingBackAndACloseIsNeverRefused) {
     PickerWidgets picker;
     EXPECT_EQ(picker.grid->height(), gridHeightFor(""));
     QScrollBar* scrollBar = picker.scrollArea->verticalScrollBar();
@@ -63,11 +63,7 @@ TEST(WindowWidgetTest, TypingRebuildsTheGridShowsItsTopAndClearingBringsEverythi
     QTest::mouseClick(clear, Qt::LeftButton);
     EXPECT_EQ(picker.picker.searchField->stringValue(), "");
     EXPECT_EQ(picker.grid->height(), gridHeightFor(""));
-}
-
-// Qt closes every window to quit: a refused close would cancel the quit.
-TEST(WindowWidgetTest, TheCloseButtonClosesThePickerAndIsNeverRefused) {
-    PickerWidgets picker;
+    // Qt closes every window to quit: a refused close would cancel the quit.
     EXPECT_TRUE(picker.window->close());
     EXPECT_FALSE(picker.isOpen());
     EXPECT_TRUE(picker.application.windows().empty());
