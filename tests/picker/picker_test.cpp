@@ -106,8 +106,7 @@ TEST(SearchInputTest, AnEditReachesTheGridOfItsOwnPickerAndAClosedPickerLetsGoOf
     older.type("cat");
     newer.type("dog");
     const std::uint64_t before = rebuildsOf(older);
-    for (platform::View* sender : {static_cast<platform::View*>(older.credits), static_cast<platform::View*>(nullptr),
-                                   static_cast<platform::View*>(&looseField)}) {
+    for (platform::View* sender : std::initializer_list<platform::View*>{older.credits, nullptr, &looseField}) {
         session.application.notificationCenter().post({platform::kControlTextDidChangeNotification, sender});
         session.zindo.controlTextDidChange({platform::kControlTextDidChangeNotification, sender});
     }

@@ -29,13 +29,11 @@ TEST(EmojiRendererTest, EveryEmojiOnDisplayIsOneGlyphOfTheColourFont) {
         layout.createLine();
         layout.endLayout();
         qsizetype glyphs = 0;
-        QStringList families;
         for (const QGlyphRun& run : layout.glyphRuns()) {
             glyphs += run.glyphIndexes().size();
-            families << run.rawFont().familyName();
+            EXPECT_EQ(run.rawFont().familyName(), EmojiRenderer::colourEmojiFamily()) << text;
         }
         EXPECT_EQ(glyphs, 1) << text;
-        EXPECT_EQ(families, QStringList{EmojiRenderer::colourEmojiFamily()}) << text;
     }
 }
 
