@@ -108,12 +108,8 @@ class PickerEndToEndTest(unittest.TestCase):
         self.assertEqual(subprocess.run([BINARY, "--search", b"\xff"], capture_output=True).returncode, 2, "a mistake")
 
     def test_2_at_twice_the_pixels_the_frames_stay_in_points_and_no_colour_font_gets_one_warning(self):
-        fonts = tempfile.TemporaryDirectory()
-        self.addCleanup(fonts.cleanup)
-        with open(os.path.join(fonts.name, "fonts.conf"), "w") as out:
-            out.write('<?xml version="1.0"?><fontconfig><dir>/usr/share/fonts/truetype/dejavu</dir>'
-                      '<cachedir>%s</cachedir></fontconfig>' % fonts.name)
-        self.start("--show", QT_SCALE_FACTOR="2", FONTCONFIG_FILE=os.path.join(fonts.name, "fonts.conf"))
+        fonts = os.path.join(os.path.dirname(os.path.abspath(__file__)), "without-colour-emoji.conf")
+        self.start("--show", QT_SCALE_FACTOR="2", FONTCONFIG_FILE=fonts)
         self.assertEqual(self.desktop.geometry(self.desktop.picker())[2:], [1000, 1160])
         self.assertEqual(written(self.errors).decode().count("colour emoji font"), 1)
 

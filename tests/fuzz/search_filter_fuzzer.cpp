@@ -1,8 +1,6 @@
-// Any bytes as a search term: no crash, no sanitizer report, and the same
-// emoji as the filter written out in full on the normal-form path, which the
-// fast paths must agree with. The seeds are the hard cases: Kelvin and
-// Ångström signs, dotted capital I, decomposed accents, lone selectors and
-// joiners, and ill-formed UTF-8.
+// Any bytes as a search term: no crash, no sanitizer report, and the emoji the
+// filter finds when written out in full on the normal-form path, which its fast
+// paths must agree with. The seeds (in seeds/) are the hard cases.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,5 @@
-// Opening a picker, and typing in its search field: where the grid's buttons
-// go, the order of the build, the two rebuilds an edit makes, ending a search,
-// and which grid an edit reaches.
+// Opening a picker and typing in it: where the buttons go, the order of the
+// build, an edit's two rebuilds, ending a search, and which grid an edit reaches.
 #include <gtest/gtest.h>
 
 #include "app/picker_session.h"

@@ -1,6 +1,5 @@
-// A picker's view tree, built by ZindoApp on the testing host and realised by
-// a WindowWidget in the test binary's QApplication (widget_test_main.cpp):
-// time moves only when a test says.
+// A picker's view tree, built by ZindoApp on the testing host and realised by a
+// WindowWidget in widget_test_main.cpp's QApplication: time moves when a test says.
 #pragma once
 
 #include <QApplication>

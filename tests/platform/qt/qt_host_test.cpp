@@ -19,9 +19,8 @@
 namespace zindo::platform::qt {
 namespace {
 
-// The whole program on Qt's offscreen platform, which has no tray, so a picker
-// opens at once. The loop ends on a signal raised as an animation completes,
-// which waits for its frames, and for delayed work, which must never run early.
+// The program on Qt's offscreen platform, which has no tray: a picker opens at once. The loop ends
+// on a signal raised as an animation completes, after its frames and delayed work that never runs early.
 TEST(QtHostTest, WithoutATrayAPickerOpensCentredTheTimersRunNeverEarlyAndSigtermOrSigintEndTheLoopCleanly) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static char name[] = "zindozindo";
