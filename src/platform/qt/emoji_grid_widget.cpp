@@ -187,6 +187,13 @@ void EmojiGridWidget::paintEvent(QPaintEvent* event) {
     const double height = document->frame().size.height;
     const qreal ratio = devicePixelRatioF();
     const QRectF visible = event->rect();
+    // The emoji this paint shows that are not drawn yet, drawn on both cores at once.
+    QStringList shown;
+    for (std::ptrdiff_t index = 0; index < cellCount(); ++index) {
+        if (toQt(cell(index)->frame(), height).intersects(visible))
+            shown << QString::fromStdString(cell(index)->title());
+    }
+    if (!shown.isEmpty()) renderer_.drawNow(shown, cell(0)->font().pointSize, cell(0)->frame().size.width, ratio);
     const Button* focusedButton = cell(focusedCell());
     const Button* pressedButton = cell(pressed_);
     const Button* hoveredButton = cell(hovered_);

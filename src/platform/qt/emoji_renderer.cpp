@@ -93,6 +93,28 @@ void EmojiRenderer::drawAhead(const QStringList& texts, double pixelSize, double
     wake_.notify_one();
 }
 
+void EmojiRenderer::drawNow(const QStringList& texts, double pixelSize, double box, qreal devicePixelRatio) {
+    std::unique_lock lock(mutex_);
+    std::deque<Drawing> missing;
+    for (const QString& text : texts) {
+        Drawing drawing{text, pixelSize, box, devicePixelRatio};
+        if (!drawn_.contains(drawing.key())) missing.push_back(std::move(drawing));
+    }
+    if (missing.empty()) return;
+    needed_ = missing.size();
+    ahead_.insert(ahead_.begin(), missing.begin(), missing.end());
+    wake_.notify_one();
+    while (needed_ > 0) {
+        const Drawing drawing = ahead_[--needed_];
+        ahead_.erase(ahead_.begin() + static_cast<std::ptrdiff_t>(needed_));
+        lock.unlock();
+        const QImage image = draw(drawing);
+        lock.lock();
+        drawn_.insert(drawing.key(), new QImage(image), image.sizeInBytes());
+    }
+    drawnWake_.wait(lock, [this] { return !drawingNeeded_; });
+}
+
 void EmojiRenderer::drawAheadUntilStopped() {
     std::unique_lock lock(mutex_);
     for (;;) {
@@ -100,12 +122,17 @@ void EmojiRenderer::drawAheadUntilStopped() {
         if (stopping_) return;
         const Drawing drawing = ahead_.front();
         ahead_.pop_front();
+        const bool needed = needed_ > 0;
+        if (needed) --needed_;
         const QString key = drawing.key();
         if (drawn_.contains(key)) continue;
+        drawingNeeded_ = needed;
         lock.unlock();
         const QImage image = draw(drawing);
         lock.lock();
         drawn_.insert(key, new QImage(image), image.sizeInBytes());
+        drawingNeeded_ = false;
+        if (needed) drawnWake_.notify_one();
     }
 }
 

@@ -29,6 +29,10 @@ public:
     // Has the worker draw these, in order, unless drawn already; replaces
     // what it had still to draw.
     void drawAhead(const QStringList& texts, double pixelSize, double box, qreal devicePixelRatio);
+    // Draws those of these not drawn yet, on this thread from the last back
+    // while the worker takes them from the first on, and returns when all are
+    // drawn: what a paint needs at once, on both cores.
+    void drawNow(const QStringList& texts, double pixelSize, double box, qreal devicePixelRatio);
 
     // The colour emoji font first, so that no emoji falls to a black-and-white one.
     static QFont emojiFont(double pixelSize);
@@ -58,8 +62,11 @@ private:
     std::mutex mutex_;  // guards what follows, shared with the worker
     QCache<QString, QImage> drawn_;
     std::deque<Drawing> ahead_;
+    std::size_t needed_ = 0;      // how many at the front of ahead_ a paint waits for
+    bool drawingNeeded_ = false;  // whether the worker is drawing one of them
     bool stopping_ = false;
-    std::condition_variable wake_;
+    std::condition_variable wake_;       // the worker's: something to draw, or stop
+    std::condition_variable drawnWake_;  // drawNow's: the worker has drawn one it needed
     std::thread worker_;
 };
 
