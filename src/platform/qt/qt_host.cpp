@@ -64,18 +64,18 @@ void QtHost::run(Application& application) {
             stderr);
 
     application.finishLaunching();
-    tray_.show();
-    instance_.serve([this](const QByteArray& token) { showForLaterStart(token); });
-    if (QSystemTrayIcon::isSystemTrayAvailable()) {
-        if (showPickerAtStart_) tray_.clickFirstItem();
-    } else {
+    const bool trayAvailable = QSystemTrayIcon::isSystemTrayAvailable();
+    if (!trayAvailable) {
         std::fputs(
             "zindozindo: no system tray here; opening the picker, and quitting once it has closed and another "
             "program owns the clipboard\n",
             stderr);
         quitWithLastWindow_ = true;
-        tray_.clickFirstItem();
     }
+    // The picker before the duck, so that its emoji draw on the worker meanwhile.
+    if (showPickerAtStart_ || !trayAvailable) tray_.clickFirstItem();
+    tray_.show();
+    instance_.serve([this](const QByteArray& token) { showForLaterStart(token); });
     afterEvent();
     QCoreApplication::exec();
     application_ = nullptr;

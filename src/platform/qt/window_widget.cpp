@@ -81,7 +81,12 @@ WindowWidget::WindowWidget(Window& window, EmojiRenderer& renderer, std::functio
     setWindowTitle(QString::fromStdString(window.title()));
     const Rect content = window.contentRect();
     resize(static_cast<int>(content.size.width), static_cast<int>(content.size.height));
-    for (const auto& view : window.contentView()->subviews()) realise(view);
+    // The grids first: their emoji start drawing on the worker while the rest is built.
+    for (const bool grids : {true, false}) {
+        for (const auto& view : window.contentView()->subviews()) {
+            if ((dynamic_cast<ScrollView*>(view.get()) != nullptr) == grids) realise(view);
+        }
+    }
     placeChildren();
     // The user types at once; Up from the grid's top row comes back here.
     for (auto& [field, edit] : fields_) {
@@ -89,6 +94,7 @@ WindowWidget::WindowWidget(Window& window, EmojiRenderer& renderer, std::functio
         if (!documents_.empty()) {
             EmojiGridWidget* grid = documents_.front().second;
             search->setGrid(grid);
+            QWidget::setTabOrder(search, grid);
             grid->setOnLeaveUpwards([search] { search->setFocus(Qt::BacktabFocusReason); });
         }
         search->setFocus();
