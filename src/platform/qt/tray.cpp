@@ -3,35 +3,44 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QIconEngine>
 #include <QPainter>
-#include <QScreen>
 
 #include "platform/qt/emoji_renderer.h"
 
 namespace zindo::platform::qt {
 namespace {
 
-// Drawn from the glyph at every size a panel asks for, sharp at the screen's ratio.
-QIcon iconFromGlyph(const QString& glyph) {
-    const qreal ratio =
-        QGuiApplication::primaryScreen() != nullptr ? QGuiApplication::primaryScreen()->devicePixelRatio() : 1.0;
-    QIcon icon;
-    for (const int side : {16, 22, 24, 32, 48, 64, 128}) {
-        for (const qreal scale : {1.0, ratio == 1.0 ? 2.0 : ratio}) {
-            const int pixels = static_cast<int>(side * scale);
-            QPixmap pixmap(pixels, pixels);
-            pixmap.fill(Qt::transparent);
-            QPainter painter(&pixmap);
-            painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
-                                   QPainter::SmoothPixmapTransform);
-            painter.setFont(EmojiRenderer::emojiFont(pixels * 0.8));
-            painter.drawText(QRectF(0, 0, pixels, pixels), Qt::AlignCenter, EmojiRenderer::drawableText(glyph));
-            painter.end();
-            icon.addPixmap(pixmap);
-        }
+// The glyph drawn at the size and ratio the tray asks for, when it asks: it
+// shows one or two of the many sizes an icon could hold, and each takes a
+// colour emoji's bitmap rescaled.
+class GlyphIconEngine : public QIconEngine {
+public:
+    explicit GlyphIconEngine(QString glyph) : glyph_(std::move(glyph)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        painter->save();
+        painter->setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+        painter->setFont(EmojiRenderer::emojiFont(rect.height() * 0.8));
+        painter->drawText(rect, Qt::AlignCenter, EmojiRenderer::drawableText(glyph_));
+        painter->restore();
     }
-    return icon;
-}
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(), size), mode, state);
+        return pixmap;
+    }
+    // The sizes a StatusNotifierItem host is sent, drawn then.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {QSize(16, 16), QSize(22, 22), QSize(24, 24), QSize(32, 32), QSize(48, 48), QSize(64, 64)};
+    }
+    QIconEngine* clone() const override { return new GlyphIconEngine(glyph_); }
+
+private:
+    QString glyph_;
+};
 
 }  // namespace
 
@@ -51,7 +60,7 @@ void Tray::show() {
     for (Entry& entry : entries_) {
         if (entry.icon != nullptr || entry.item->button() == nullptr) continue;
         const QString title = QString::fromStdString(entry.item->button()->title());
-        entry.icon = std::make_unique<QSystemTrayIcon>(iconFromGlyph(title));
+        entry.icon = std::make_unique<QSystemTrayIcon>(QIcon(new GlyphIconEngine(title)));
         entry.icon->setToolTip(title);
         entry.icon->setContextMenu(&menu_);
         Button* button = entry.item->button();
