@@ -13,15 +13,14 @@ constexpr qsizetype kDrawnBytes = 32 * 1024 * 1024;
 
 }  // namespace
 
-EmojiRenderer::EmojiRenderer() : drawn_(kDrawnBytes), worker_([this] { drawAheadUntilStopped(); }) {}
+EmojiRenderer::EmojiRenderer() : drawn_(kDrawnBytes) {}
 
 EmojiRenderer::~EmojiRenderer() {
     {
         const std::lock_guard lock(mutex_);
         stopping_ = true;
     }
-    wake_.notify_one();
-    worker_.join();
+    if (worker_.joinable()) worker_.join();
 }
 
 QFont EmojiRenderer::emojiFont(double pixelSize) {
@@ -89,8 +88,8 @@ void EmojiRenderer::drawAhead(const QStringList& texts, double pixelSize, double
         const std::lock_guard lock(mutex_);
         ahead_.clear();
         for (const QString& text : texts) ahead_.push_back({text, pixelSize, box, devicePixelRatio});
+        startWorker();
     }
-    wake_.notify_one();
 }
 
 void EmojiRenderer::drawNow(const QStringList& texts, double pixelSize, double box, qreal devicePixelRatio) {
@@ -103,7 +102,7 @@ void EmojiRenderer::drawNow(const QStringList& texts, double pixelSize, double b
     if (missing.empty()) return;
     needed_ = missing.size();
     ahead_.insert(ahead_.begin(), missing.begin(), missing.end());
-    wake_.notify_one();
+    startWorker();
     while (needed_ > 0) {
         const Drawing drawing = ahead_[--needed_];
         ahead_.erase(ahead_.begin() + static_cast<std::ptrdiff_t>(needed_));
@@ -115,11 +114,18 @@ void EmojiRenderer::drawNow(const QStringList& texts, double pixelSize, double b
     drawnWake_.wait(lock, [this] { return !drawingNeeded_; });
 }
 
-void EmojiRenderer::drawAheadUntilStopped() {
+// The worker ends when it has nothing left to draw: the font caches Qt keeps
+// for each thread, megabytes once a grid is drawn, go with it.
+void EmojiRenderer::startWorker() {
+    if (working_) return;
+    if (worker_.joinable()) worker_.join();  // one that has ended
+    working_ = true;
+    worker_ = std::thread([this] { drawAheadUntilDone(); });
+}
+
+void EmojiRenderer::drawAheadUntilDone() {
     std::unique_lock lock(mutex_);
-    for (;;) {
-        wake_.wait(lock, [this] { return stopping_ || !ahead_.empty(); });
-        if (stopping_) return;
+    while (!stopping_ && !ahead_.empty()) {
         const Drawing drawing = ahead_.front();
         ahead_.pop_front();
         const bool needed = needed_ > 0;
@@ -134,6 +140,7 @@ void EmojiRenderer::drawAheadUntilStopped() {
         drawingNeeded_ = false;
         if (needed) drawnWake_.notify_one();
     }
+    working_ = false;
 }
 
 }  // namespace zindo::platform::qt

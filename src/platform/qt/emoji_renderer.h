@@ -57,15 +57,16 @@ private:
         QString key() const;
     };
     static QImage draw(const Drawing& drawing);
-    void drawAheadUntilStopped();
+    void startWorker();
+    void drawAheadUntilDone();
 
     std::mutex mutex_;  // guards what follows, shared with the worker
     QCache<QString, QImage> drawn_;
     std::deque<Drawing> ahead_;
     std::size_t needed_ = 0;      // how many at the front of ahead_ a paint waits for
     bool drawingNeeded_ = false;  // whether the worker is drawing one of them
+    bool working_ = false;        // whether the worker runs
     bool stopping_ = false;
-    std::condition_variable wake_;       // the worker's: something to draw, or stop
     std::condition_variable drawnWake_;  // drawNow's: the worker has drawn one it needed
     std::thread worker_;
 };
