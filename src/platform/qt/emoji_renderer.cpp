@@ -54,10 +54,6 @@ QString EmojiRenderer::colourEmojiFamily() { return kColourEmojiFamily; }
 
 bool EmojiRenderer::hasColourEmojiFont() { return QFontDatabase::families().contains(kColourEmojiFamily); }
 
-QString EmojiRenderer::Drawing::key() const {
-    return QStringLiteral("%1|%2|%3|%4").arg(text).arg(pixelSize).arg(box).arg(devicePixelRatio);
-}
-
 QImage EmojiRenderer::draw(const Drawing& drawing) {
     const int side = static_cast<int>(drawing.box * drawing.devicePixelRatio + 0.5);
     QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
@@ -72,14 +68,13 @@ QImage EmojiRenderer::draw(const Drawing& drawing) {
 
 QImage EmojiRenderer::image(const QString& text, double pixelSize, double box, qreal devicePixelRatio) {
     const Drawing drawing{text, pixelSize, box, devicePixelRatio};
-    const QString key = drawing.key();
     {
         const std::lock_guard lock(mutex_);
-        if (const QImage* found = drawn_.object(key)) return *found;
+        if (const QImage* found = drawn_.object(drawing)) return *found;
     }
     QImage image = draw(drawing);
     const std::lock_guard lock(mutex_);
-    drawn_.insert(key, new QImage(image), image.sizeInBytes());
+    drawn_.insert(drawing, new QImage(image), image.sizeInBytes());
     return image;
 }
 
@@ -97,7 +92,7 @@ void EmojiRenderer::drawNow(const QStringList& texts, double pixelSize, double b
     std::deque<Drawing> missing;
     for (const QString& text : texts) {
         Drawing drawing{text, pixelSize, box, devicePixelRatio};
-        if (!drawn_.contains(drawing.key())) missing.push_back(std::move(drawing));
+        if (!drawn_.contains(drawing)) missing.push_back(std::move(drawing));
     }
     if (missing.empty()) return;
     needed_ = missing.size();
@@ -109,7 +104,7 @@ void EmojiRenderer::drawNow(const QStringList& texts, double pixelSize, double b
         lock.unlock();
         const QImage image = draw(drawing);
         lock.lock();
-        drawn_.insert(drawing.key(), new QImage(image), image.sizeInBytes());
+        drawn_.insert(drawing, new QImage(image), image.sizeInBytes());
     }
     drawnWake_.wait(lock, [this] { return !drawingNeeded_; });
 }
@@ -130,13 +125,12 @@ void EmojiRenderer::drawAheadUntilDone() {
         ahead_.pop_front();
         const bool needed = needed_ > 0;
         if (needed) --needed_;
-        const QString key = drawing.key();
-        if (drawn_.contains(key)) continue;
+        if (drawn_.contains(drawing)) continue;
         drawingNeeded_ = needed;
         lock.unlock();
         const QImage image = draw(drawing);
         lock.lock();
-        drawn_.insert(key, new QImage(image), image.sizeInBytes());
+        drawn_.insert(drawing, new QImage(image), image.sizeInBytes());
         drawingNeeded_ = false;
         if (needed) drawnWake_.notify_one();
     }

@@ -54,14 +54,17 @@ private:
         double pixelSize;
         double box;
         qreal devicePixelRatio;
-        QString key() const;
+        bool operator==(const Drawing&) const = default;
+        friend size_t qHash(const Drawing& drawing, size_t seed = 0) {
+            return qHashMulti(seed, drawing.text, drawing.pixelSize, drawing.box, drawing.devicePixelRatio);
+        }
     };
     static QImage draw(const Drawing& drawing);
     void startWorker();
     void drawAheadUntilDone();
 
     std::mutex mutex_;  // guards what follows, shared with the worker
-    QCache<QString, QImage> drawn_;
+    QCache<Drawing, QImage> drawn_;
     std::deque<Drawing> ahead_;
     std::size_t needed_ = 0;      // how many at the front of ahead_ a paint waits for
     bool drawingNeeded_ = false;  // whether the worker is drawing one of them
