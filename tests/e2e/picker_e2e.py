@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """The picker as a user meets it on X11: a tray that starts after the program,
 the duck clicked and keys typed with xdotool, AT-SPI on a D-Bus session of its
-own, the clipboard read by xclip after the picker has closed, and twice the
-pixels. Runs under Debian's python3, which has pyatspi."""
+own, the clipboard read by xclip after the picker has closed, twice the pixels
+without a colour emoji font, and starts racing. Runs under Debian's python3,
+which has pyatspi."""
 import os
 import subprocess
 import sys

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
+#include <vector>
 
 #include "catalogue/search_filter.h"
 #include "catalogue/unicode_text.h"
