@@ -11,18 +11,24 @@ namespace zindo {
 namespace {
 
 constexpr std::string_view kUsage =
-    "Usage: zindozindo [--show | --search TERM | --list | --help | --version]\n"
+    "Usage: zindozindo [--show | --background | --search TERM | --list | --help | --version]\n"
     "A tray emoji picker: click the duck, type to filter, click an emoji to copy it.\n"
     "\n"
     "  --show         open a picker now, in the running ZindoZindo if there is\n"
-    "                 one (bind this to a keyboard shortcut)\n"
+    "                 one, in place of the pickers it has open (bind this to a\n"
+    "                 keyboard shortcut)\n"
+    "  --background   start without opening a picker, even where there is no\n"
+    "                 tray yet (for autostart): the duck shows once a tray is\n"
+    "                 there, and --show finds the program running\n"
     "  --search TERM  print the emoji that TERM finds, one a line, in grid order\n"
     "  --list         print every emoji of the grid, a tab, and its keywords\n"
     "  --help         show this help and exit\n"
     "  --version      show the version and exit\n"
     "\n"
-    "Without an option, ZindoZindo puts its duck in the system tray; while it\n"
-    "runs, starting it again opens a picker instead of adding a second duck.\n";
+    "Without an option, ZindoZindo puts its duck in the system tray; where there\n"
+    "is none yet, it opens a picker and ends once that has closed, unless a tray\n"
+    "has come meanwhile. While it runs, starting it again opens a picker instead\n"
+    "of adding a second duck.\n";
 
 CommandLineOutcome mistake(std::ostream& err, std::string_view what) {
     err << "zindozindo: " << what << " (see zindozindo --help)\n";
@@ -62,8 +68,8 @@ CommandLineOutcome runCommandLine(std::span<const std::string_view> arguments, s
         used = 2;
     } else if (option.starts_with("--search=")) {
         term = option.substr(std::string_view("--search=").size());
-    } else if (option != "--show" && option != "--list" && option != "--help" && option != "-h" &&
-               option != "--version") {
+    } else if (option != "--show" && option != "--background" && option != "--list" && option != "--help" &&
+               option != "-h" && option != "--version") {
         return mistake(err, "unknown option '" + std::string(option) + "'");
     }
     if (arguments.size() > used) {
@@ -71,6 +77,7 @@ CommandLineOutcome runCommandLine(std::span<const std::string_view> arguments, s
     }
 
     if (option == "--show") return {.startPicker = true, .showPicker = true, .exitStatus = 0};
+    if (option == "--background") return {.startPicker = true, .background = true, .exitStatus = 0};
     if (option == "--help" || option == "-h") {
         out << kUsage;
     } else if (option == "--version") {

@@ -13,7 +13,10 @@ int main(int argc, char** argv) {
     // Decided before Qt starts, so that a start that is not the one program costs little.
     using zindo::platform::qt::SingleInstance;
     SingleInstance instance;
-    switch (instance.claim(outcome.showPicker ? SingleInstance::Start::show : SingleInstance::Start::plain)) {
+    const SingleInstance::Start start = outcome.showPicker   ? SingleInstance::Start::show
+                                        : outcome.background ? SingleInstance::Start::background
+                                                             : SingleInstance::Start::plain;
+    switch (instance.claim(start)) {
         case SingleInstance::Claim::handedOver:
             return 0;
         case SingleInstance::Claim::unanswered:
@@ -23,5 +26,6 @@ int main(int argc, char** argv) {
     }
     zindo::platform::qt::QtHost host(argc, argv, instance);
     if (outcome.showPicker) host.showPickerAtStart();
+    if (outcome.background) host.startInBackground();
     return zindo::runPicker(host);
 }

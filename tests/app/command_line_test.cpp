@@ -32,12 +32,19 @@ TEST(CommandLineTest, SearchAndListPrintInGridOrderAndNoArgumentsOrShowStartTheP
     EXPECT_TRUE(run({}).outcome.startPicker);
     EXPECT_FALSE(run({}).outcome.showPicker);
     EXPECT_TRUE(run({"--show"}).outcome.showPicker);
+    const CommandLineOutcome background = run({"--background"}).outcome;
+    EXPECT_TRUE(background.startPicker && background.background && !background.showPicker);
     EXPECT_EQ(run({"-h"}).out, run({"--help"}).out);
 }
 
 TEST(CommandLineTest, MistakesGetOneLineOnStderrAndStatusTwo) {
-    for (const auto& arguments : std::vector<std::vector<std::string_view>>{
-             {"--bogus"}, {"--search"}, {"--search", "\xFF"}, {"--list", "x"}, {"--show", "now"}, {"search"}}) {
+    for (const auto& arguments : std::vector<std::vector<std::string_view>>{{"--bogus"},
+                                                                            {"--search"},
+                                                                            {"--search", "\xFF"},
+                                                                            {"--list", "x"},
+                                                                            {"--show", "now"},
+                                                                            {"--background", "x"},
+                                                                            {"search"}}) {
         const Result r = run(arguments);
         EXPECT_FALSE(r.outcome.startPicker);
         EXPECT_EQ(r.outcome.exitStatus, 2) << arguments[0];

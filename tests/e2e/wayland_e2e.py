@@ -5,6 +5,7 @@ wtype through the compositor, and the clipboard read by wl-paste."""
 import glob
 import json
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -58,12 +59,24 @@ class WaylandEndToEndTest(unittest.TestCase):
         tree = json.loads(self.command("swaymsg", "--raw", "--type", "get_tree"))
         return [name for name in names(tree) if name == "\U0001F986 ZindoZindo - Select Emoji"]
 
-    def tray_items(self):
+    def tray_items(self, **env):
         """The items the bar shows, as bus name and object path."""
         return [item.split('"')[0] for item in self.command(
             "dbus-send", "--session", "--print-reply", "--dest=org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher",
             "org.freedesktop.DBus.Properties.Get", "string:org.kde.StatusNotifierWatcher",
-            "string:RegisteredStatusNotifierItems").split('string "')[1:]]
+            "string:RegisteredStatusNotifierItems", **env).split('string "')[1:]]
+
+    def call_item(self, item, *call, **env):
+        service, path = item.split("/", 1)
+        return self.command("dbus-send", "--session", "--print-reply", "--dest=" + service, "/" + path, *call, **env)
+
+    def menu_labels(self, item, **env):
+        """The labels of the item's menu, in order, as a tray reads them (GNOME's shows it on a left click)."""
+        menu = self.call_item(item, "org.freedesktop.DBus.Properties.Get", "string:org.kde.StatusNotifierItem",
+                              "string:Menu", **env).split('object path "')[1].split('"')[0]
+        layout = self.call_item(item.split("/")[0] + menu, "com.canonical.dbusmenu.GetLayout", "int32:0", "int32:-1",
+                                "array:string:", **env)
+        return re.findall(r'string "label"\s+variant\s+string "([^"]*)"', layout)
 
     def copy_by_keyboard(self, term):
         """Types the term into the open picker and copies the first result with Enter."""
@@ -83,17 +96,32 @@ class WaylandEndToEndTest(unittest.TestCase):
         self.assertEqual(program.wait(10), 0, "the copy was served until another program copied")
         self.assertEqual([line for line in self.messages() if b"no system tray" not in line], [])
 
+        # Started at login before the panel's tray: no picker, yet it serves --show, and the duck comes with the tray.
+        program = start(self, dict(self.env, WAYLAND_DEBUG="1", DBUS_SESSION_BUS_ADDRESS=address), "--background")
+        wait_for("the program to serve", lambda: glob.glob(os.path.join(self.runtime.name, "zindozindo-*.socket")))
+        self.assertNotIn(b".get_toplevel(", written(self.errors), "no window")
+        self.assertEqual(subprocess.run([BINARY, "--show"], env=self.env).returncode, 0)
+        self.assertEqual(self.copy_by_keyboard("dog"), results("dog")[0])
+        bar = subprocess.Popen(["swaybar", "-b", "bar-0"], env=dict(self.env, DBUS_SESSION_BUS_ADDRESS=address),
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.addCleanup(stop, bar)
+        item = wait_for("the duck in the tray that came", lambda: self.tray_items(DBUS_SESSION_BUS_ADDRESS=address))[0]
+        self.assertEqual(self.menu_labels(item, DBUS_SESSION_BUS_ADDRESS=address), ["Select Emoji", "Quit ZindoZindo"])
+        stop(program)
+
         program = start(self, dict(self.env, WAYLAND_DEBUG="1"))
-        service, path = wait_for("the duck in the tray", self.tray_items)[0].split("/", 1)
+        item = wait_for("the duck in the tray", self.tray_items)[0]
         # What swaybar sends for a left click on the item. The bear is joined by U+200D and ends in U+FE0F.
-        self.command("dbus-send", "--session", "--type=method_call", "--dest=" + service, "/" + path,
-                     "org.kde.StatusNotifierItem.Activate", "int32:0", "int32:0")
+        self.call_item(item, "org.kde.StatusNotifierItem.Activate", "int32:0", "int32:0")
         self.assertEqual(self.copy_by_keyboard("polar"), results("polar")[0])
+        self.call_item(item, "org.kde.StatusNotifierItem.Activate", "int32:0", "int32:0")
+        wait_for("the picker", self.pickers)
+        # The shortcut's start takes the place of the open picker.
         show = subprocess.run([BINARY, "--show"], env=dict(self.env, XDG_ACTIVATION_TOKEN="zindo-token"))
         self.assertEqual(show.returncode, 0)
         wait_for("the token handed to the compositor", lambda: b'.activate("zindo-token", wl_surface' in
                  written(self.errors))
-        wait_for("the picker", self.pickers)
+        wait_for("one picker", lambda: len(self.pickers()) == 1 and written(self.errors).count(b".get_toplevel(") == 3)
         self.assertEqual(len(self.tray_items()), 1, "one duck")
         program.terminate()
         self.assertEqual(program.wait(10), 0)

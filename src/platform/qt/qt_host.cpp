@@ -4,7 +4,6 @@
 #include <QClipboard>
 #include <QCursor>
 #include <QScreen>
-#include <QSystemTrayIcon>
 #include <cmath>
 #include <cstdio>
 
@@ -35,7 +34,7 @@ double desktopHeight() {
 }  // namespace
 
 QtHost::QtHost(int& argc, char** argv, SingleInstance& instance)
-    : qtApplication_(argc, argv), tray_([this] { afterEvent(); }), instance_(instance) {
+    : qtApplication_(argc, argv), tray_([this] { afterEvent(); }, [this] { trayArrived(); }), instance_(instance) {
     QApplication::setQuitOnLastWindowClosed(false);  // the tray keeps the program alive
     QAccessible::installFactory(&GridAccessible::create);
     dueTimer_.setSingleShot(true);
@@ -64,16 +63,21 @@ void QtHost::run(Application& application) {
             stderr);
 
     application.finishLaunching();
-    const bool trayAvailable = QSystemTrayIcon::isSystemTrayAvailable();
-    if (!trayAvailable) {
+    const bool trayAvailable = tray_.isAvailable();
+    if (!trayAvailable && background_) {
+        std::fputs(
+            "zindozindo: no system tray here yet; the duck shows once one comes, and zindozindo --show opens a "
+            "picker meanwhile\n",
+            stderr);
+    } else if (!trayAvailable) {
         std::fputs(
             "zindozindo: no system tray here; opening the picker, and quitting once it has closed and another "
-            "program owns the clipboard\n",
+            "program owns the clipboard, unless a tray comes meanwhile\n",
             stderr);
         quitWithLastWindow_ = true;
     }
     // The picker before the duck, so that its emoji draw on the worker meanwhile.
-    if (showPickerAtStart_ || !trayAvailable) tray_.clickFirstItem();
+    if (showPickerAtStart_ || (!trayAvailable && !background_)) tray_.clickFirstItem();
     tray_.show();
     instance_.serve([this](const QByteArray& token) { showForLaterStart(token); });
     afterEvent();
@@ -83,11 +87,21 @@ void QtHost::run(Application& application) {
 
 // A later start asked for a picker: the same as a click on the duck, raised
 // with the activation token its launcher gave it, where the platform uses one.
+// It takes the place of the pickers open: a shortcut pressed again must not
+// pile them up behind other windows, and raising one that is open needs a
+// compositor's consent, which a new window has.
 void QtHost::showForLaterStart(const QByteArray& activationToken) {
+    const std::vector<std::shared_ptr<Window>> earlier = application_->windows();
     launchToken_ = activationToken;
     tray_.clickFirstItem();
     launchToken_.clear();
+    for (const std::shared_ptr<Window>& window : earlier) window->close();
+    afterEvent();
 }
+
+// The program becomes the ordinary tray program for good: its duck shows
+// where its pickers did not.
+void QtHost::trayArrived() { quitWithLastWindow_ = false; }
 
 void QtHost::windowDidOrderFront(Window& window) {
     WindowWidget*& widget = widgets_[&window];
@@ -112,8 +126,13 @@ void QtHost::windowDidClose(Window& window) {
 void QtHost::quitOnceNothingIsLeft() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     const auto quitIfDone = [this, clipboard] {
-        if (widgets_.empty() && !QSystemTrayIcon::isSystemTrayAvailable() && !clipboard->ownsClipboard())
-            QCoreApplication::quit();
+        if (!quitWithLastWindow_ || !widgets_.empty() || clipboard->ownsClipboard()) return;
+        // On X11 Qt docks the duck into a tray that came meanwhile without telling: ask.
+        if (tray_.isAvailable()) {
+            trayArrived();
+            return;
+        }
+        QCoreApplication::quit();
     };
     if (!waitingForClipboard_) {
         waitingForClipboard_ = true;

@@ -37,6 +37,9 @@ public:
 
     // Opens a picker as soon as the program has started, as `--show` asks.
     void showPickerAtStart() { showPickerAtStart_ = true; }
+    // Opens no picker by itself, even without a tray, as an autostart asks:
+    // the duck shows when a tray comes, and later starts are served.
+    void startInBackground() { background_ = true; }
 
     const Clock& clock() const override { return clock_; }
     StatusBar& systemStatusBar() override { return tray_; }
@@ -56,6 +59,7 @@ public:
 private:
     void runDue();
     void quitOnceNothingIsLeft();
+    void trayArrived();
     void showForLaterStart(const QByteArray& activationToken);
 
     QApplication qtApplication_;
@@ -74,6 +78,7 @@ private:
     bool wasAnimating_ = false;
     bool waitingForClipboard_ = false;
     bool showPickerAtStart_ = false;
+    bool background_ = false;
 };
 
 }  // namespace zindo::platform::qt

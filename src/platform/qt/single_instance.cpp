@@ -94,7 +94,7 @@ SingleInstance::Claim SingleInstance::claim(Start start) {
             lock_ = lock;
             return Claim::run;
         }
-        if (askRunningToShow(path) || start == Start::plain) break;
+        if (start == Start::background || askRunningToShow(path) || start == Start::plain) break;
         if (std::chrono::steady_clock::now() > deadline) {
             std::fprintf(stderr, "zindozindo: the running ZindoZindo did not answer\n");
             ::close(lock);

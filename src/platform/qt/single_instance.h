@@ -23,9 +23,10 @@ public:
     // program: `run` when it now holds the lock. Otherwise the holder has the
     // request: a picker when it serves already (a later start) or, for
     // `--show`, as soon as it does; a plain start that raced another at
-    // launch asks nothing. `unanswered` when a holder never served within
-    // ten seconds. Needs no QApplication.
-    enum class Start { plain, show };
+    // launch asks nothing, and a start in the background never asks.
+    // `unanswered` when a holder never served within ten seconds. Needs no
+    // QApplication.
+    enum class Start { plain, show, background };
     enum class Claim { run, handedOver, unanswered };
     Claim claim(Start start);
 
