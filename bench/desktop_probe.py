@@ -11,16 +11,10 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
 from desktop import Desktop, wait_for  # noqa: E402
+from measures import WORDS, megabytes, percentile  # noqa: E402
 
 BINARY, PROBE, KEY_PROBE = sys.argv[1:4]
-# Typed and erased one after another; each brings emoji on screen that the words before did not.
-WORDS = ["heart", "face", "cat", "fire"]
 VISIBLE = 72  # the cells of the first nine rows, which the 480-point grid shows
-
-
-def percentile(values, share):
-    ordered = sorted(values)
-    return ordered[min(len(ordered) - 1, int(share * len(ordered)))]
 
 
 def as_a_person_sees_it(desktop):
@@ -66,16 +60,6 @@ def as_a_person_sees_it(desktop):
     print("figure keys_measured %d keys (%d bringing new emoji)" % (len(every), len(fresh)))
     print("figure pss_picker_open %.3g MB" % statistics.median(opened))
     print("figure pss_after_use %.3g MB" % statistics.median(used))
-
-
-def megabytes(pid, source, field):
-    """A size the kernel gives in kB for the process, in MB: resident (status,
-    VmRSS:) or proportional (smaps_rollup, Pss:)."""
-    with open("/proc/%d/%s" % (pid, source)) as lines:
-        for line in lines:
-            if line.startswith(field):
-                return int(line.split()[1]) / 1024.0
-    return 0.0
 
 
 def main():

@@ -1,6 +1,9 @@
-"""What the end-to-end tests share: the program, waiting for a condition, and
-an X desktop of their own (Xvfb, openbox and trayer)."""
+"""What the end-to-end tests share: the program, waiting for a condition, an X
+desktop of their own (Xvfb, openbox and trayer) and a Wayland one (sway on its
+headless backend, with swaybar's StatusNotifierItem tray)."""
 import ctypes
+import glob
+import json
 import os
 import re
 import subprocess
@@ -150,3 +153,50 @@ class Desktop:
         """Raw RGB bytes of a part of the screen."""
         return subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (width, height, x, y), "-depth",
                                "8", "rgb:-"], env=self.env, capture_output=True, check=True).stdout
+
+
+class Sway:
+    """sway on its headless backend with swaybar's tray, on a D-Bus session of its own."""
+
+    def __init__(self):
+        self.runtime = tempfile.TemporaryDirectory()
+        config = os.path.join(self.runtime.name, "sway.conf")
+        with open(config, "w") as out:
+            out.write("xwayland disable\nbar {\n    tray_output *\n}\n")
+        self.bus, address = session_bus()
+        self.env = {key: value for key, value in os.environ.items() if key not in ("DISPLAY", "WAYLAND_DISPLAY")}
+        self.env.update(XDG_RUNTIME_DIR=self.runtime.name, DBUS_SESSION_BUS_ADDRESS=address, QT_QPA_PLATFORM="wayland",
+                        WLR_BACKENDS="headless", WLR_LIBINPUT_NO_DEVICES="1", WLR_RENDERER="pixman")
+        # sway will not run as root; in a user namespace of its own it is not.
+        user = ["unshare", "--user", "--map-user=1000", "--map-group=1000"] if os.geteuid() == 0 else []
+        self.sway = subprocess.Popen(user + ["sway", "--config", config], env=self.env, stdout=subprocess.DEVNULL,
+                                     stderr=subprocess.DEVNULL)
+        found = lambda pattern: glob.glob(os.path.join(self.runtime.name, pattern))
+        wait_for("sway", lambda: found("sway-ipc.*.sock") and found("wayland-*[0-9]"))
+        self.env.update(WAYLAND_DISPLAY=os.path.basename(found("wayland-*[0-9]")[0]),
+                        SWAYSOCK=found("sway-ipc.*.sock")[0])
+        wait_for("the tray", lambda: "StatusNotifierWatcher" in self.run("dbus-send", "--session", "--print-reply",
+                 "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus.ListNames"))
+
+    def close(self):
+        stop(self.sway)
+        stop(self.bus)
+        self.runtime.cleanup()
+
+    def run(self, *command, **env):
+        return subprocess.run(command, env=dict(self.env, **env), capture_output=True, text=True).stdout
+
+    def pickers(self):
+        def names(node):
+            yield node.get("name")
+            for child in node.get("nodes", []) + node.get("floating_nodes", []):
+                yield from names(child)
+        tree = json.loads(self.run("swaymsg", "--raw", "--type", "get_tree"))
+        return [name for name in names(tree) if name == "\U0001F986 ZindoZindo - Select Emoji"]
+
+    def tray_items(self, **env):
+        """The items the bar shows, as bus name and object path."""
+        return [item.split('"')[0] for item in self.run(
+            "dbus-send", "--session", "--print-reply", "--dest=org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher",
+            "org.freedesktop.DBus.Properties.Get", "string:org.kde.StatusNotifierWatcher",
+            "string:RegisteredStatusNotifierItems", **env).split('string "')[1:]]

@@ -3,68 +3,30 @@
 swaybar's StatusNotifierItem tray on a D-Bus session of its own, keys typed by
 wtype through the compositor, and the clipboard read by wl-paste."""
 import glob
-import json
 import os
 import re
 import subprocess
 import sys
-import tempfile
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import BINARY, results, session_bus, start, stop, wait_for, written  # noqa: E402
+from desktop import BINARY, Sway, results, session_bus, start, stop, wait_for, written  # noqa: E402
 
 
 class WaylandEndToEndTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.runtime = tempfile.TemporaryDirectory()
-        config = os.path.join(cls.runtime.name, "sway.conf")
-        with open(config, "w") as out:
-            out.write("xwayland disable\nbar {\n    tray_output *\n}\n")
-        cls.bus, address = session_bus()
-        cls.env = {key: value for key, value in os.environ.items() if key not in ("DISPLAY", "WAYLAND_DISPLAY")}
-        cls.env.update(XDG_RUNTIME_DIR=cls.runtime.name, DBUS_SESSION_BUS_ADDRESS=address, QT_QPA_PLATFORM="wayland",
-                       WLR_BACKENDS="headless", WLR_LIBINPUT_NO_DEVICES="1", WLR_RENDERER="pixman")
-        # sway will not run as root; in a user namespace of its own it is not.
-        user = ["unshare", "--user", "--map-user=1000", "--map-group=1000"] if os.geteuid() == 0 else []
-        cls.sway = subprocess.Popen(user + ["sway", "--config", config], env=cls.env, stdout=subprocess.DEVNULL,
-                                    stderr=subprocess.DEVNULL)
-        found = lambda pattern: glob.glob(os.path.join(cls.runtime.name, pattern))
-        wait_for("sway", lambda: found("sway-ipc.*.sock") and found("wayland-*[0-9]"))
-        cls.env.update(WAYLAND_DISPLAY=os.path.basename(found("wayland-*[0-9]")[0]),
-                       SWAYSOCK=found("sway-ipc.*.sock")[0])
-        wait_for("the tray", lambda: "StatusNotifierWatcher" in cls.command("dbus-send", "--session", "--print-reply",
-                 "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus.ListNames"))
+        cls.desktop = Sway()
+        cls.env, cls.runtime = cls.desktop.env, cls.desktop.runtime
+        cls.command, cls.pickers, cls.tray_items = cls.desktop.run, cls.desktop.pickers, cls.desktop.tray_items
 
     @classmethod
     def tearDownClass(cls):
-        stop(cls.sway)
-        stop(cls.bus)
-        cls.runtime.cleanup()
-
-    @classmethod
-    def command(cls, *command, **env):
-        return subprocess.run(command, env=dict(cls.env, **env), capture_output=True, text=True).stdout
+        cls.desktop.close()
 
     def messages(self):
         """What the program told the user: its stderr less the protocol log (WAYLAND_DEBUG)."""
         return [line for line in written(self.errors).splitlines() if not line.startswith(b"[")]
-
-    def pickers(self):
-        def names(node):
-            yield node.get("name")
-            for child in node.get("nodes", []) + node.get("floating_nodes", []):
-                yield from names(child)
-        tree = json.loads(self.command("swaymsg", "--raw", "--type", "get_tree"))
-        return [name for name in names(tree) if name == "\U0001F986 ZindoZindo - Select Emoji"]
-
-    def tray_items(self, **env):
-        """The items the bar shows, as bus name and object path."""
-        return [item.split('"')[0] for item in self.command(
-            "dbus-send", "--session", "--print-reply", "--dest=org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher",
-            "org.freedesktop.DBus.Properties.Get", "string:org.kde.StatusNotifierWatcher",
-            "string:RegisteredStatusNotifierItems", **env).split('string "')[1:]]
 
     def call_item(self, item, *call, **env):
         service, path = item.split("/", 1)
@@ -123,6 +85,9 @@ class WaylandEndToEndTest(unittest.TestCase):
                  written(self.errors))
         wait_for("one picker", lambda: len(self.pickers()) == 1 and written(self.errors).count(b".get_toplevel(") == 3)
         self.assertEqual(len(self.tray_items()), 1, "one duck")
+        # Our windows are raster widgets: no GPU driver for them (libEGL.so.1 itself is linked by Qt's GUI library).
+        with open("/proc/%d/maps" % program.pid) as maps:
+            self.assertEqual(re.findall(r"\S*(?:libEGL_\w+|_dri|libgbm|libLLVM|libGLX_\w+)\S*\.so\S*", maps.read()), [])
         program.terminate()
         self.assertEqual(program.wait(10), 0)
         self.assertEqual(self.messages(), [], "nothing shown to the user")

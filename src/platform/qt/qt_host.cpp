@@ -12,6 +12,7 @@
 #include "platform/qt/geometry.h"
 #include "platform/qt/grid_accessible.h"
 #include "platform/qt/launch_activation.h"
+#include "platform/qt/wayland_decorations.h"
 #include "platform/qt/window_widget.h"
 #include "platform/window.h"
 
@@ -36,6 +37,7 @@ double desktopHeight() {
 QtHost::QtHost(int& argc, char** argv, SingleInstance& instance)
     : qtApplication_(argc, argv), tray_([this] { afterEvent(); }, [this] { trayArrived(); }), instance_(instance) {
     QApplication::setQuitOnLastWindowClosed(false);  // the tray keeps the program alive
+    if (QGuiApplication::platformName() == QStringLiteral("wayland")) leaveDecorationsToACompositorThatDrawsThem();
     QAccessible::installFactory(&GridAccessible::create);
     dueTimer_.setSingleShot(true);
     dueTimer_.setTimerType(Qt::PreciseTimer);
