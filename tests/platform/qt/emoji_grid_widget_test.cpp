@@ -2,6 +2,7 @@
 
 #include <QGlyphRun>
 #include <QHelpEvent>
+#include <QPainter>
 #include <QRawFont>
 #include <QScrollBar>
 #include <QTextLayout>
@@ -92,6 +93,14 @@ TEST(EmojiGridWidgetTest, AHoverDescribesACellAndOnlyALeftClickOnItCopiesItUnder
     ASSERT_EQ(picker.grid->devicePixelRatio(), 2);
     EXPECT_GT(detailBeyondHalf(picker.grid->grab(cell).toImage()), 0.75);
     EXPECT_LT(greenShare(picker.grid->grab(cell).toImage()), 0.01);
+    // The cell shows its own emoji as the renderer draws it, over the grid's ground, and its neighbour another.
+    const QImage shown = picker.grid->grab(cell).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage expected(shown.size(), shown.format());
+    expected.setDevicePixelRatio(shown.devicePixelRatio());
+    expected.fill(shown.pixel(0, 0));
+    QPainter(&expected).drawImage(0, 0, picker.renderer.image(QString::fromUtf8("\U0001F643"), 28, 44, 2));
+    EXPECT_EQ(shown, expected);
+    EXPECT_NE(picker.grid->grab(cell.translated(52, 0)).toImage().convertToFormat(shown.format()), shown);
     QHelpEvent hover(QEvent::ToolTip, cell.center(), picker.grid->mapToGlobal(cell.center()));
     QApplication::sendEvent(picker.grid, &hover);
     EXPECT_EQ(QToolTip::text(), QString::fromUtf8("\U0001F643, silly, sarcasm, irony, upside, down"));
