@@ -4,10 +4,11 @@ namespace zindo {
 
 std::span<const KeywordRow> keywordRows() { return tables::kKeywordRows; }
 
-Catalogue buildCatalogue() {
+Catalogue buildCatalogue(const LanguageWords* languageWords) {
     Catalogue catalogue{
         .emojiList = {tables::kDisplayList.begin(), tables::kDisplayList.end()},
         .emojiKeywords = KeywordMap(tables::kKeywordRowCount),
+        .languageWords = languageWords,
     };
     for (const KeywordRow& row : keywordRows()) catalogue.emojiKeywords.store(row.emoji, row.keywords);
     return catalogue;

@@ -1,6 +1,7 @@
 #include "catalogue/search_filter.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "catalogue/unicode_text.h"
 
@@ -25,11 +26,15 @@ bool anyKeywordContains(KeywordMap::Keywords keywords, const unicode::CanonicalT
 std::vector<EmojiString> filteredEmojis(std::string_view searchTerm, const Catalogue& catalogue) {
     if (searchTerm.empty()) return catalogue.emojiList;
 
-    const unicode::CanonicalTerm lowered(unicode::toLower(searchTerm));
+    const std::string loweredText = unicode::toLower(searchTerm);
+    const unicode::CanonicalTerm lowered(loweredText);
     const unicode::CanonicalTerm asPassed(searchTerm);
+    std::optional<LanguageWords::Term> inLanguage;
+    if (catalogue.languageWords != nullptr) inLanguage.emplace(loweredText);
     std::vector<EmojiString> selected;
     for (EmojiString emoji : catalogue.emojiList) {
-        if (anyKeywordContains(catalogue.emojiKeywords.lookup(emoji), lowered) || asPassed.isFoundIn(emoji)) {
+        if (anyKeywordContains(catalogue.emojiKeywords.lookup(emoji), lowered) || asPassed.isFoundIn(emoji) ||
+            (inLanguage && catalogue.languageWords->anyWordContains(emoji, *inLanguage))) {
             selected.push_back(emoji);
         }
     }

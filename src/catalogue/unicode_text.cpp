@@ -5,6 +5,7 @@
 #include <unicode/casemap.h>
 #include <unicode/locid.h>
 #include <unicode/normalizer2.h>
+#include <unicode/uscript.h>
 #include <unicode/utext.h>
 #include <unicode/utf8.h>
 
@@ -39,8 +40,10 @@ std::string_view decompose(std::string_view text, std::string& storage) {
 
 bool onClusterBoundaries(std::string_view text, std::size_t start, std::size_t end) {
     UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<icu::BreakIterator> clusters(
+    // Made once a thread: making one loads the rules, which costs far more than a search.
+    thread_local const std::unique_ptr<icu::BreakIterator> clusters(
         icu::BreakIterator::createCharacterInstance(icu::Locale::getRoot(), status));
+    if (clusters == nullptr) return false;
     UText* utext = utext_openUTF8(nullptr, text.data(), static_cast<int64_t>(text.size()), &status);
     if (U_FAILURE(status)) {
         utext_close(utext);
@@ -99,6 +102,54 @@ std::string toLower(std::string_view text) {
     icu::CaseMap::utf8ToLower("", 0, icu::StringPiece(valid.data(), static_cast<int32_t>(valid.size())), sink, nullptr,
                               status);
     return U_SUCCESS(status) ? out : valid;
+}
+
+std::string decomposed(std::string_view text) {
+    const std::string valid = toValidUtf8(text);
+    std::string storage;
+    return std::string(decompose(valid, storage));
+}
+
+std::string foldLatinAccents(std::string_view lowered) {
+    const std::string text = decomposed(lowered);
+    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+    const auto length = static_cast<int32_t>(text.size());
+    std::string out;
+    bool afterLatin = false;
+    for (int32_t i = 0; i < length;) {
+        const int32_t start = i;
+        UChar32 c;
+        U8_NEXT(bytes, i, length, c);
+        if (afterLatin && c >= 0x300 && c <= 0x36F) continue;  // the combining diacritical marks
+        UErrorCode status = U_ZERO_ERROR;
+        afterLatin = uscript_getScript(c, &status) == USCRIPT_LATIN;
+        switch (c) {
+            case 0x0153:
+                out += "oe";
+                break;
+            case 0x00E6:
+                out += "ae";
+                break;
+            case 0x00F8:
+                out += "o";
+                break;
+            case 0x00DF:
+                out += "ss";
+                break;
+            case 0x0142:
+                out += "l";
+                break;
+            case 0x0111:
+                out += "d";
+                break;
+            case 0x0131:
+                out += "i";
+                break;
+            default:
+                out.append(text, static_cast<std::size_t>(start), static_cast<std::size_t>(i - start));
+        }
+    }
+    return out;
 }
 
 CanonicalTerm::CanonicalTerm(std::string_view term) {

@@ -15,6 +15,13 @@ std::string toValidUtf8(std::string_view text);
 // Unicode's full default lower-case mapping, the same in every locale
 // (İ becomes i + U+0307, ẞ becomes ß, Σ becomes ς at the end of a word).
 std::string toLower(std::string_view text);
+// The canonical decomposition (NFD), which the containment below works on.
+std::string decomposed(std::string_view text);
+// Latin letters without their accents, and œ æ ø ß ł đ ı spelt as a plain
+// keyboard types them: "cœur" and "corazón" read as "coeur" and "corazon".
+// Other scripts keep their marks, which make other letters there (が, й).
+// Lower-case text in; decomposed text out.
+std::string foldLatinAccents(std::string_view lowered);
 
 // A term prepared once and then sought in many texts.
 //

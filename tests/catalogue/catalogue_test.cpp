@@ -1,6 +1,7 @@
 // The catalogue's list and map, and the filter that searches them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,7 @@ using Positions = std::vector<std::size_t>;
 
 class CatalogueTest : public ::testing::Test {
 protected:
-    const Catalogue catalogue = buildCatalogue();
+    const Catalogue catalogue = buildCatalogue(nullptr);  // English, as under C and en_GB below
 
     // Where the selected emoji stand in the display list; fails if they are not a subsequence of it.
     Positions positions(std::string_view term) const {
@@ -63,6 +64,52 @@ TEST_F(CatalogueTest, SelectsByKeywordOrByTheEmojiItselfInDisplayOrder) {
     EXPECT_EQ(map.lookup("\U0001F441\u200D\U0001F5E8").size(), 5u);
     EXPECT_FALSE(map.contains("\u2764"));           // U+FE0F is part of the key
     EXPECT_TRUE(map.lookup("\U0001F44D").empty());  // displayed, with no row
+}
+
+bool finds(const LanguageWords* language, std::string_view term, EmojiString emoji) {
+    const std::vector<EmojiString> found = filteredEmojis(term, buildCatalogue(language));
+    return std::find(found.begin(), found.end(), emoji) != found.end();
+}
+
+// Another language's names and keywords find emoji beside the English keywords; the
+// first language of the list that has words counts, and English comes first where listed.
+TEST(LanguageWordsTest, TheUsersLanguageFindsEmojiByItsWordsAndEnglishStaysAsItIs) {
+    const EmojiString dog = "\U0001F436", cat = "\U0001F431", heart = "\u2764\uFE0F";
+    const struct {
+        std::vector<std::string> languages;
+        std::string term;
+        EmojiString found, notFound;
+    } cases[] = {
+        {{"de_DE.UTF-8"}, "Hund", dog, cat},
+        {{"de_AT"}, "hund", dog, cat},       // no words of its own: German's
+        {{"de"}, "rotes herz", heart, dog},  // a name, with its space
+        {{"fr"}, "c\u0153ur", heart, dog},
+        {{"fr"}, "coeur", heart, dog},                 // accents and ligatures folded, so a plain keyboard finds them
+        {{"ru"}, "\u0447\u0430\u0438", {}, "\u2615"},  // other scripts keep their marks: и is not й
+        {{"es"}, "coraz\u00F3n", heart, cat},
+        {{"es"}, "corazon", heart, cat},
+        {{"ja"}, "\u72AC", dog, cat},
+        {{"zh"}, "\u72D7", dog, cat},
+        {{"ru_RU"}, "\u0421\u043E\u0431\u0430\u043A\u0430", dog, cat},
+        {{"ar"}, "\u0642\u0644\u0628", heart, dog},
+        {{"xx", "fr"}, "coeur", heart, dog},  // LANGUAGE=xx:fr
+        {{"de"}, "dog", dog, cat},            // the English keywords still count
+        {{"de"}, "hund\tzahm", {}, dog},      // within one word only
+    };
+    for (const auto& c : cases) {
+        const LanguageWords* language = LanguageWords::forLanguages(c.languages);
+        ASSERT_NE(language, nullptr) << c.languages.back();
+        if (!c.found.empty()) {
+            EXPECT_TRUE(finds(language, c.term, c.found)) << c.term;
+        }
+        EXPECT_FALSE(finds(language, c.term, c.notFound)) << c.term << " in " << language->locale();
+    }
+    EXPECT_EQ(LanguageWords::forLanguages(std::vector<std::string>{"de_AT"})->locale(), "de");
+    EXPECT_EQ(LanguageWords::forLanguages(std::vector<std::string>{"sr@latin"})->locale(), "sr_Latn");
+    EXPECT_EQ(LanguageWords::forLanguages(std::vector<std::string>{"zh_TW.UTF-8"})->locale(), "zh_Hant");
+    for (const std::vector<std::string>& english : std::vector<std::vector<std::string>>{
+             {"C"}, {"POSIX"}, {"C.UTF-8"}, {"en_GB.UTF-8"}, {"xx"}, {}, {"en", "de"}})
+        EXPECT_EQ(LanguageWords::forLanguages(english), nullptr) << english.size();
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 """Turns emoji_list.tsv and keyword_rows.tsv into the compiled-in C++ tables.
 
-Usage: generate_tables.py EMOJI_LIST KEYWORD_ROWS OUTPUT_CPP
+Usage: generate_tables.py EMOJI_LIST KEYWORD_ROWS EMOJI_TEST OUTPUT_CPP
 
 The code-point column is the truth: the literal emoji beside it is only there
 for reviewers, and must agree with it, so that an editor that drops an
-invisible joiner or variation selector is caught at build time.
+invisible joiner or variation selector is caught at build time. Every display
+emoji must be fully qualified in Unicode's emoji-test.txt (EMOJI_TEST): one
+that has lost its U+FE0F would paste as text, not as an emoji.
 """
 import re
 import sys
@@ -54,6 +56,24 @@ def read_display_list(path):
     return display
 
 
+def fully_qualified(path):
+    """The emoji that emoji-test.txt lists as fully qualified."""
+    found = set()
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            fields = line.split(";")
+            if len(fields) == 2 and fields[1].split("#")[0].strip() == "fully-qualified":
+                found.add("".join(chr(int(cp, 16)) for cp in fields[0].split()))
+    return found
+
+
+def check_fully_qualified(path, display, qualified):
+    for line_no, emoji in enumerate(display, 1):
+        if emoji not in qualified:
+            points = " ".join(f"{ord(c):X}" for c in emoji)
+            sys.exit(f"{path}: display entry {line_no} ({points}) is not a fully-qualified emoji in emoji-test.txt")
+
+
 def read_keyword_rows(path):
     rows = []
     for line_no, fields in data_lines(path):
@@ -74,9 +94,10 @@ def read_keyword_rows(path):
 
 
 def main():
-    if len(sys.argv) != 4:
+    if len(sys.argv) != 5:
         sys.exit(__doc__)
     display = read_display_list(sys.argv[1])
+    check_fully_qualified(sys.argv[1], display, fully_qualified(sys.argv[3]))
     rows = read_keyword_rows(sys.argv[2])
 
     out = [
@@ -103,7 +124,7 @@ def main():
         offset += len(keywords)
     out += ["}};", "}  // namespace zindo::tables", ""]
 
-    with open(sys.argv[3], "w", encoding="utf-8") as f:
+    with open(sys.argv[4], "w", encoding="utf-8") as f:
         f.write("\n".join(out))
 
 

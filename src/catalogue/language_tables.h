@@ -1,0 +1,28 @@
+// The words of other languages for our emoji, generated at build time from
+// Unicode's CLDR annotations by data/generate_words.py.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "catalogue/emoji_tables.h"
+
+namespace zindo::tables {
+
+inline constexpr std::size_t kWordedEmojiCount = 813;
+inline constexpr std::size_t kLanguageTableCount = 132;
+
+struct LanguageTable {
+    std::string_view locale;  // CLDR's name: "de", "de_CH", "zh_Hant"
+    std::string_view parent;  // the table whose words it adds to, or none
+    // A line for each emoji of kWordedEmoji, in order: its name and keywords
+    // separated by tabs, or nothing where the parent's words stand.
+    std::string_view words;
+};
+
+// The distinct emoji of the display list, in byte order.
+extern const std::array<EmojiString, kWordedEmojiCount> kWordedEmoji;
+// By locale, in byte order.
+extern const std::array<LanguageTable, kLanguageTableCount> kLanguageTables;
+
+}  // namespace zindo::tables
