@@ -28,7 +28,12 @@ constexpr std::string_view kUsage =
     "Without an option, ZindoZindo puts its duck in the system tray; where there\n"
     "is none yet, it opens a picker and ends once that has closed, unless a tray\n"
     "has come meanwhile. While it runs, starting it again opens a picker instead\n"
-    "of adding a second duck.\n";
+    "of adding a second duck.\n"
+    "\n"
+    "Besides its English keywords, the picker and --search find emoji by their\n"
+    "names and keywords in the user's language (Unicode CLDR's, built in): the\n"
+    "first of LANGUAGE's list that it has words for, else LC_ALL, LC_MESSAGES or\n"
+    "LANG. To search in another: LANGUAGE=de zindozindo --search hund\n";
 
 CommandLineOutcome mistake(std::ostream& err, std::string_view what) {
     err << "zindozindo: " << what << " (see zindozindo --help)\n";

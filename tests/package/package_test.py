@@ -43,6 +43,9 @@ class PackageTest(unittest.TestCase):
             binary = root + "/usr/bin/zindozindo"
             self.assertEqual(run(binary, "--version").stdout, "zindozindo %s\n" % version)
             self.assertEqual(run(binary, "--search", "zindo").stdout, "\U0001F986\n")
+            # The language as the environment gives it: LANGUAGE's list first, past a language without words.
+            self.assertIn("\U0001F436", run(binary, "--search", "hund", LANGUAGE="xx:de", LC_ALL="C.UTF-8").stdout)
+            self.assertIn("\U0001F436", run(binary, "--search", "hund", LANG="de_AT.UTF-8", LANGUAGE="", LC_ALL="", LC_MESSAGES="").stdout)
             self.assertRegex(run("file", "-b", binary).stdout, "BuildID.*, stripped")
             page = run("man", "--warnings", "-l", root + "/usr/share/man/man1/zindozindo.1.gz", MANWIDTH="80",
                        LC_ALL="C.UTF-8")
