@@ -111,8 +111,9 @@ LanguageWords::LanguageWords(std::size_t table) : locale_(tables::kLanguageTable
         for (const std::vector<std::string_view>& lines : chain) {
             if (emoji >= lines.size() || lines[emoji].empty()) continue;
             const std::string lowered = unicode::toLower(lines[emoji]);
-            words_.emplace(tables::kWordedEmoji[emoji],
-                           Words{unicode::decomposed(lowered), unicode::foldLatinAccents(lowered)});
+            Words words{unicode::decomposed(lowered), unicode::foldLatinAccents(lowered)};
+            if (words.folded == words.lowered) words.folded.clear();
+            words_.emplace(tables::kWordedEmoji[emoji], std::move(words));
             break;
         }
     }
@@ -121,14 +122,19 @@ LanguageWords::LanguageWords(std::size_t table) : locale_(tables::kLanguageTable
 // A tab would join two words.
 LanguageWords::Term::Term(std::string_view lowered)
     : usable_(lowered.find('\t') == std::string_view::npos),
+      foldingChangesIt_(unicode::foldLatinAccents(lowered) != unicode::decomposed(lowered)),
       lowered_(lowered),
       folded_(unicode::foldLatinAccents(lowered)) {}
 
 bool LanguageWords::anyWordContains(EmojiString emoji, const Term& term) const {
     if (!term.usable_) return false;
     const auto found = words_.find(emoji);
-    return found != words_.end() &&
-           (term.lowered_.isFoundIn(found->second.lowered) || term.folded_.isFoundIn(found->second.folded));
+    if (found == words_.end()) return false;
+    const Words& words = found->second;
+    if (term.lowered_.isFoundInDecomposed(words.lowered)) return true;
+    // Where folding changes neither, the folded search is the one just made.
+    if (!term.foldingChangesIt_ && words.folded.empty()) return false;
+    return term.folded_.isFoundInDecomposed(words.folded.empty() ? words.lowered : words.folded);
 }
 
 }  // namespace zindo

@@ -36,6 +36,7 @@ public:
     private:
         friend class LanguageWords;
         bool usable_;
+        bool foldingChangesIt_;
         unicode::CanonicalTerm lowered_;
         unicode::CanonicalTerm folded_;
     };
@@ -48,7 +49,7 @@ public:
 private:
     struct Words {
         std::string lowered;  // tab-separated, canonically decomposed
-        std::string folded;
+        std::string folded;   // empty where folding changes nothing
     };
     std::string locale_;
     std::unordered_map<EmojiString, Words> words_;

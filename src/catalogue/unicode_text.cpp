@@ -178,10 +178,14 @@ bool CanonicalTerm::isFoundInByNormalForm(std::string_view text) const {
     std::string_view checked = text;
     if (!isValidUtf8(text)) checked = repaired = toValidUtf8(text);
     std::string storage;
-    const std::string_view haystack = decompose(checked, storage);
-    for (std::size_t at = haystack.find(decomposed_); at != std::string_view::npos;
-         at = haystack.find(decomposed_, at + 1)) {
-        if (onClusterBoundaries(haystack, at, at + decomposed_.size())) return true;
+    return isFoundInDecomposed(decompose(checked, storage));
+}
+
+bool CanonicalTerm::isFoundInDecomposed(std::string_view decomposedText) const {
+    if (decomposed_.empty()) return false;
+    for (std::size_t at = decomposedText.find(decomposed_); at != std::string_view::npos;
+         at = decomposedText.find(decomposed_, at + 1)) {
+        if (onClusterBoundaries(decomposedText, at, at + decomposed_.size())) return true;
     }
     return false;
 }

@@ -34,6 +34,9 @@ public:
     explicit CanonicalTerm(std::string_view term);
 
     bool isFoundIn(std::string_view text) const;
+    // The same for text known to be valid and decomposed already, as words
+    // prepared once for many searches are.
+    bool isFoundInDecomposed(std::string_view decomposedText) const;
 
     // The same answer without the plain-ASCII shortcut; the tests hold the
     // two against each other.

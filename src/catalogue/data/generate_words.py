@@ -12,6 +12,7 @@ it changes, and the program looks up the parent for the others. English is
 left out, as the program searches its own English keywords, and so is every
 locale that brings no word.
 """
+import functools
 import os
 import sys
 import xml.etree.ElementTree as ElementTree
@@ -39,6 +40,7 @@ def parent_of(locale, parents):
     return locale.rsplit("_", 1)[0] if "_" in locale else "root"
 
 
+@functools.lru_cache(maxsize=None)
 def own_annotations(common, locale, wanted):
     """{emoji key: (name or None, keywords or None)} as the locale's files give them."""
     found = {}
@@ -89,6 +91,7 @@ def main():
     # Ours in byte order, which the program searches by halves.
     ours = sorted(set(display), key=lambda emoji: emoji.encode("utf-8"))
     keys = [emoji.replace("\uFE0F", "") for emoji in ours]
+    wanted = frozenset(keys)
     parents = parent_locales(common)
     locales = sorted({name[:-4] for folder in ("annotations", "annotationsDerived")
                       for name in os.listdir(os.path.join(common, folder)) if name.endswith(".xml")})
@@ -102,7 +105,7 @@ def main():
             return {}
         if locale not in resolved_cache:
             words = dict(resolved(parent_of(locale, parents)))
-            for key, (name, keywords) in own_annotations(common, locale, set(keys)).items():
+            for key, (name, keywords) in own_annotations(common, locale, wanted).items():
                 inherited_name, inherited_keywords = words.get(key, (None, None))
                 words[key] = (name or inherited_name, keywords or inherited_keywords)
             resolved_cache[locale] = words
@@ -110,7 +113,7 @@ def main():
 
     tables = []
     for locale in locales:
-        own = own_annotations(common, locale, set(keys))
+        own = own_annotations(common, locale, wanted)
         if not own:
             continue
         words = resolved(locale)
