@@ -120,11 +120,13 @@ LanguageWords::LanguageWords(std::size_t table) : locale_(tables::kLanguageTable
 }
 
 // A tab would join two words.
-LanguageWords::Term::Term(std::string_view lowered)
+LanguageWords::Term::Term(std::string_view lowered) : Term(lowered, unicode::foldLatinAccents(lowered)) {}
+
+LanguageWords::Term::Term(std::string_view lowered, const std::string& folded)
     : usable_(lowered.find('\t') == std::string_view::npos),
-      foldingChangesIt_(unicode::foldLatinAccents(lowered) != unicode::decomposed(lowered)),
+      foldingChangesIt_(folded != unicode::decomposed(lowered)),
       lowered_(lowered),
-      folded_(unicode::foldLatinAccents(lowered)) {}
+      folded_(folded) {}
 
 bool LanguageWords::anyWordContains(EmojiString emoji, const Term& term) const {
     if (!term.usable_) return false;

@@ -35,6 +35,7 @@ public:
 
     private:
         friend class LanguageWords;
+        Term(std::string_view lowered, const std::string& folded);
         bool usable_;
         bool foldingChangesIt_;
         unicode::CanonicalTerm lowered_;
