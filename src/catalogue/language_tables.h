@@ -2,15 +2,12 @@
 // Unicode's CLDR annotations by data/generate_words.py.
 #pragma once
 
-#include <array>
+#include <span>
 #include <string_view>
 
 #include "catalogue/emoji_tables.h"
 
 namespace zindo::tables {
-
-inline constexpr std::size_t kWordedEmojiCount = 813;
-inline constexpr std::size_t kLanguageTableCount = 132;
 
 struct LanguageTable {
     std::string_view locale;  // CLDR's name: "de", "de_CH", "zh_Hant"
@@ -20,9 +17,10 @@ struct LanguageTable {
     std::string_view words;
 };
 
+// Sized by the generator: how many tables there are is the release's CLDR's to say.
 // The distinct emoji of the display list, in byte order.
-extern const std::array<EmojiString, kWordedEmojiCount> kWordedEmoji;
+extern const std::span<const EmojiString> kWordedEmoji;
 // By locale, in byte order.
-extern const std::array<LanguageTable, kLanguageTableCount> kLanguageTables;
+extern const std::span<const LanguageTable> kLanguageTables;
 
 }  // namespace zindo::tables

@@ -53,7 +53,7 @@ const LanguageWords* madeOnce(const tables::LanguageTable& table) {
 
 std::vector<std::string_view> linesOf(std::string_view text) {
     std::vector<std::string_view> lines;
-    lines.reserve(tables::kWordedEmojiCount);
+    lines.reserve(tables::kWordedEmoji.size());
     for (std::size_t start = 0;;) {
         const std::size_t end = text.find('\n', start);
         lines.push_back(text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
@@ -106,8 +106,8 @@ LanguageWords::LanguageWords(std::size_t table) : locale_(tables::kLanguageTable
          at = at->parent.empty() ? nullptr : tableFor(at->parent)) {
         chain.push_back(linesOf(at->words));
     }
-    words_.reserve(tables::kWordedEmojiCount);
-    for (std::size_t emoji = 0; emoji < tables::kWordedEmojiCount; ++emoji) {
+    words_.reserve(tables::kWordedEmoji.size());
+    for (std::size_t emoji = 0; emoji < tables::kWordedEmoji.size(); ++emoji) {
         for (const std::vector<std::string_view>& lines : chain) {
             if (emoji >= lines.size() || lines[emoji].empty()) continue;
             const std::string lowered = unicode::toLower(lines[emoji]);

@@ -82,6 +82,7 @@ TEST(LanguageWordsTest, TheUsersLanguageFindsEmojiByItsWordsAndEnglishStaysAsItI
     } cases[] = {
         {{"de_DE.UTF-8"}, "Hund", dog, cat},
         {{"de_AT"}, "hund", dog, cat},       // no words of its own: German's
+        {{"de_CH"}, "hund", dog, cat},       // words of its own for some emoji, German's for the others
         {{"de"}, "rotes herz", heart, dog},  // a name, with its space
         {{"fr"}, "c\u0153ur", heart, dog},
         {{"fr"}, "coeur", heart, dog},                 // accents and ligatures folded, so a plain keyboard finds them
@@ -105,6 +106,7 @@ TEST(LanguageWordsTest, TheUsersLanguageFindsEmojiByItsWordsAndEnglishStaysAsItI
         EXPECT_FALSE(finds(language, c.term, c.notFound)) << c.term << " in " << language->locale();
     }
     EXPECT_EQ(LanguageWords::forLanguages(std::vector<std::string>{"de_AT"})->locale(), "de");
+    EXPECT_EQ(LanguageWords::forLanguages(std::vector<std::string>{"de_CH"})->locale(), "de_CH");
     EXPECT_EQ(LanguageWords::forLanguages(std::vector<std::string>{"sr@latin"})->locale(), "sr_Latn");
     EXPECT_EQ(LanguageWords::forLanguages(std::vector<std::string>{"zh_TW.UTF-8"})->locale(), "zh_Hant");
     for (const std::vector<std::string>& english : std::vector<std::vector<std::string>>{

@@ -140,16 +140,21 @@ def main():
         "",
         "namespace zindo::tables {",
         "",
-        f"const std::array<EmojiString, {len(ours)}> kWordedEmoji = {{",
+        "namespace {",
+        "",
+        f"constexpr EmojiString kWordedEmojiArray[] = {{",
     ]
     out += ['    "' + "".join(f"\\x{b:02X}" for b in emoji.encode("utf-8")) + '",' for emoji in ours]
-    out += ["};", "", "namespace {", ""]
+    out += ["};", ""]
     for index, (locale, _, text) in enumerate(tables):
         out.append(f'constexpr char kWords{index}[] = "{cpp_text(text)}";  // {locale}')
-    out += ["", "}  // namespace", "", f"const std::array<LanguageTable, {len(tables)}> kLanguageTables = {{{{"]
+    out += ["", "constexpr LanguageTable kLanguageTableArray[] = {"]
     for index, (locale, parent, _) in enumerate(tables):
         out.append(f'    {{"{locale}", "{parent}", {{kWords{index}, sizeof kWords{index} - 1}}}},')
-    out += ["}};", "", "}  // namespace zindo::tables", ""]
+    out += ["};", "", "}  // namespace", "",
+            "const std::span<const EmojiString> kWordedEmoji = kWordedEmojiArray;",
+            "const std::span<const LanguageTable> kLanguageTables = kLanguageTableArray;",
+            "", "}  // namespace zindo::tables", ""]
     with open(sys.argv[3], "w", encoding="utf-8") as f:
         f.write("\n".join(out))
 
