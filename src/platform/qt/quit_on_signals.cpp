@@ -27,7 +27,7 @@ QuitOnSignals::QuitOnSignals() {
         [[maybe_unused]] const auto read = ::read(pair_[0], &byte, 1);
         QCoreApplication::quit();
     });
-    struct sigaction action {};
+    struct sigaction action = {};
     action.sa_handler = onTerminatingSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;

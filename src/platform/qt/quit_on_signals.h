@@ -21,8 +21,8 @@ public:
 private:
     int pair_[2] = {-1, -1};
     std::unique_ptr<QSocketNotifier> notifier_;
-    struct sigaction previousInterrupt_ {};
-    struct sigaction previousTerminate_ {};
+    struct sigaction previousInterrupt_ = {};
+    struct sigaction previousTerminate_ = {};
 };
 
 }  // namespace zindo::platform::qt

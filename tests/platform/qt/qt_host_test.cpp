@@ -63,7 +63,7 @@ TEST(QtHostTest, WithoutATrayAPickerOpensCentredTheTimersRunNeverEarlyAndSigterm
         EXPECT_EQ(view->alphaValue(), 0.0);
     }
     // The handlers are the host's only while it lives.
-    struct sigaction handler {};
+    struct sigaction handler = {};
     sigaction(SIGTERM, nullptr, &handler);
     EXPECT_EQ(handler.sa_handler, SIG_DFL);
 }

@@ -54,7 +54,7 @@ TEST(SingleInstanceTest, TheLockHolderRunsAndServesAloneAndLaterStartsHandItThei
 
     std::vector<QByteArray> shown;
     ASSERT_TRUE(holder->serve([&](const QByteArray& token) { shown.push_back(token); }));
-    struct stat status {};
+    struct stat status = {};
     ASSERT_EQ(::stat(path.constData(), &status), 0);
     EXPECT_EQ(status.st_mode & 077, 0u) << "only the user may reach the running program";
     for (const QByteArray& garbage : {QByteArray("quit\n"), QByteArray(2048, '\xff')}) {
