@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QCursor>
+#include <QLoggingCategory>
 #include <QScreen>
 #include <cmath>
 #include <cstdio>
@@ -37,6 +38,10 @@ double desktopHeight() {
 QtHost::QtHost(int& argc, char** argv, SingleInstance& instance)
     : qtApplication_(argc, argv), tray_([this] { afterEvent(); }, [this] { trayArrived(); }), instance_(instance) {
     QApplication::setQuitOnLastWindowClosed(false);  // the tray keeps the program alive
+    // Qt 6.7 and later keep a text-input-v3 focus until the compositor's leave, which for a
+    // closed picker names the surface Qt has just destroyed: Qt warns, though nothing is lost.
+    // QT_LOGGING_RULES, read after this, still shows it to whoever asks.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.qpa.wayland.textinput.warning=false"));
     if (QGuiApplication::platformName() == QStringLiteral("wayland")) leaveDecorationsToACompositorThatDrawsThem();
     QAccessible::installFactory(&GridAccessible::create);
     dueTimer_.setSingleShot(true);
@@ -129,7 +134,8 @@ void QtHost::quitOnceNothingIsLeft() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     const auto quitIfDone = [this, clipboard] {
         if (!quitWithLastWindow_ || !widgets_.empty() || clipboard->ownsClipboard()) return;
-        // On X11 Qt docks the duck into a tray that came meanwhile without telling: ask.
+        // On X11 Qt docks the duck into a tray that came meanwhile and tells no one (no Qt
+        // version has a signal for it): ask.
         if (tray_.isAvailable()) {
             trayArrived();
             return;
