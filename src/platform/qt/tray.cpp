@@ -33,8 +33,7 @@ std::shared_ptr<StatusItem> Tray::statusItemWithLength(double length) {
 }
 
 bool Tray::isAvailable() const {
-    // Qt's own answer decides, once and for good, how its icons will go to a tray: asked
-    // before a StatusNotifierItem tray is there, it would never put them in one.
+    // Where hosts are watched Qt is not asked: Qt 6.4 keeps its first answer for good.
     return hosts_ ? hosts_->available() : QSystemTrayIcon::isSystemTrayAvailable();
 }
 

@@ -44,8 +44,10 @@ private:
     std::function<void()> arrived_;
     std::vector<Entry> entries_;
     QMenu menu_;
-    // On X11 Qt docks the icons into a tray that comes later; elsewhere it
-    // looks for a StatusNotifierItem tray once, when the first icon is made.
+    // On X11 Qt docks the icons into a tray that comes later. Elsewhere the
+    // icons wait for a StatusNotifierItem host, on every Qt: before 6.8 (6.4
+    // measured) Qt looks for one once, when the first icon is made, and never
+    // again; 6.8 registers later by itself but first prints a D-Bus error.
     std::optional<StatusNotifierHosts> hosts_;
     bool shown_ = false;
 };

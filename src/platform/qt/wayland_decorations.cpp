@@ -3,6 +3,8 @@
 #include <wayland-client.h>
 
 #include <QByteArray>
+#include <QLibraryInfo>
+#include <QVersionNumber>
 #include <QtGlobal>
 #include <cstring>
 
@@ -31,6 +33,7 @@ bool compositorDrawsDecorations() {
 }  // namespace
 
 void leaveDecorationsToACompositorThatDrawsThem() {
+    if (QLibraryInfo::version() >= QVersionNumber(6, 8)) return;
     if (qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION") ||
         qEnvironmentVariableIsSet("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION"))
         return;

@@ -5,6 +5,7 @@
 // itself (xdg-decoration: sway, KDE Plasma) Qt draws none, so the question
 // need not be asked. Where it does not (GNOME), Qt draws the title bar, and
 // only the question tells it that it may.
+// Qt 6.8 no longer sets up EGL for the question: there this does nothing.
 #pragma once
 
 namespace zindo::platform::qt {
