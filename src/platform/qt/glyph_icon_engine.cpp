@@ -1,7 +1,9 @@
 #include "platform/qt/glyph_icon_engine.h"
 
+#include <QLibraryInfo>
 #include <QPainter>
 #include <QPixmap>
+#include <QVersionNumber>
 
 #include "platform/qt/emoji_renderer.h"
 
@@ -50,8 +52,9 @@ QPixmap GlyphIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::Stat
     return scaledPixmap(size, mode, state, 1.0);
 }
 
-// QIcon asks with the size in device pixels already.
-QPixmap GlyphIconEngine::scaledPixmap(const QSize& pixels, QIcon::Mode, QIcon::State, qreal scale) {
+QPixmap GlyphIconEngine::scaledPixmap(const QSize& size, QIcon::Mode, QIcon::State, qreal scale) {
+    // Before Qt 6.8 QIcon passes the size in device pixels already, from 6.8 on in logical ones.
+    const QSize pixels = QLibraryInfo::version() >= QVersionNumber(6, 8) ? size * scale : size;
     // Scaled in one step with an area filter, sharper than a painter's bilinear scaling.
     const QImage fitted = glyphImage_.scaled(pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     QImage square(pixels, QImage::Format_ARGB32_Premultiplied);

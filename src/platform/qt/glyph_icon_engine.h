@@ -16,7 +16,7 @@ public:
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override;
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override;
     // At the host's pixels, so that a tray at twice the pixels gets a duck as sharp as its own icons.
-    QPixmap scaledPixmap(const QSize& pixels, QIcon::Mode mode, QIcon::State state, qreal scale) override;
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override;
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override;
     QIconEngine* clone() const override;
 
