@@ -76,8 +76,8 @@ class PickerEndToEndTest(unittest.TestCase):
         application = wait_for("the program on the AT-SPI bus", lambda: next(
             (found for found in pyatspi.Registry.getDesktop(0) if found and found.name == "ZindoZindo"), None))
         grid = lambda: pyatspi.findDescendant(application, lambda node: node.getRole() == pyatspi.ROLE_LIST) or []
-        wait_for("the grid for dog", lambda: [(button.getRoleName(), button.name) for button in grid()] ==
-                 [("push button", emoji) for emoji in expected])
+        wait_for("the grid for dog", lambda: [(button.getRole(), button.name) for button in grid()] ==
+                 [(pyatspi.ROLE_PUSH_BUTTON, emoji) for emoji in expected])
         grid()[1].queryAction().doAction(0)
         desktop.close_picker()
         self.assertEqual(desktop.clipboard(), expected[1].encode())
