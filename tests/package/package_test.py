@@ -10,9 +10,10 @@ import tempfile
 import unittest
 
 PACKAGE, SOURCE = sys.argv[1:3]
-FILES = ["usr/bin/zindozindo", "usr/share/applications/zindozindo.desktop", "usr/share/doc/zindozindo/changelog.gz",
-         "usr/share/doc/zindozindo/copyright", "usr/share/icons/hicolor/scalable/apps/zindozindo.svg",
-         "usr/share/man/man1/zindozindo.1.gz", "usr/share/metainfo/zindozindo.metainfo.xml",
+APP_ID = "io.github.zindozindo.zindozindo"
+FILES = ["usr/bin/zindozindo", f"usr/share/applications/{APP_ID}.desktop", "usr/share/doc/zindozindo/changelog.gz",
+         "usr/share/doc/zindozindo/copyright", f"usr/share/icons/hicolor/scalable/apps/{APP_ID}.svg",
+         "usr/share/man/man1/zindozindo.1.gz", f"usr/share/metainfo/{APP_ID}.metainfo.xml",
          "usr/share/zindozindo/autostart/zindozindo.desktop"]
 
 
@@ -34,7 +35,7 @@ class PackageTest(unittest.TestCase):
 
     def test_the_unpacked_program_shows_the_one_version_and_its_manual_its_options(self):
         version = run("dpkg-deb", "--field", PACKAGE, "Version").stdout.strip()
-        with open(SOURCE + "/data/zindozindo.metainfo.xml") as metainfo:
+        with open(f"{SOURCE}/data/{APP_ID}.metainfo.xml") as metainfo:
             self.assertEqual(re.search(r'<release version="([^"]+)"', metainfo.read())[1], version)
         with open(SOURCE + "/data/changelog") as changelog:
             self.assertEqual(re.match(r"zindozindo \(([^)]+)\)", changelog.read())[1], version)
