@@ -35,12 +35,16 @@ class PackageTest(unittest.TestCase):
 
     def test_the_unpacked_program_shows_the_one_version_and_its_manual_its_options(self):
         version = run("dpkg-deb", "--field", PACKAGE, "Version").stdout.strip()
-        with open(f"{SOURCE}/data/{APP_ID}.metainfo.xml") as metainfo:
-            self.assertEqual(re.search(r'<release version="([^"]+)"', metainfo.read())[1], version)
         with open(SOURCE + "/data/changelog") as changelog:
             self.assertEqual(re.match(r"zindozindo \(([^)]+)\)", changelog.read())[1], version)
         with tempfile.TemporaryDirectory() as root:
             subprocess.run(["dpkg-deb", "-x", PACKAGE, root], check=True)
+            # What a software centre reads, its releases from the changelog: not one note, however small.
+            metainfo = f"{root}/usr/share/metainfo/{APP_ID}.metainfo.xml"
+            self.assertEqual(run("appstreamcli", "validate", "--pedantic", "--no-net", metainfo).stdout.strip(),
+                             "\u2714 Validation was successful.")
+            with open(metainfo) as releases:
+                self.assertEqual(re.search(r'<release version="([^"]+)"', releases.read())[1], version)
             binary = root + "/usr/bin/zindozindo"
             self.assertEqual(run(binary, "--version").stdout, "zindozindo %s\n" % version)
             self.assertEqual(run(binary, "--search", "zindo").stdout, "\U0001F986\n")
