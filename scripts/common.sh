@@ -4,8 +4,8 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config python3 libicu-dev qt6-base-dev qt6-wayland
                 libstartup-notification0-dev libwayland-dev fonts-noto-color-emoji scdoc
-                unicode-data unicode-cldr-core)
-TEST_PACKAGES=(libgtest-dev clang libclang-rt-dev clang-format xvfb openbox trayer xdotool xclip x11-utils imagemagick desktop-file-utils appstream
+                unicode-data unicode-cldr-core appstream)
+TEST_PACKAGES=(libgtest-dev clang libclang-rt-dev clang-format xvfb openbox trayer xdotool xclip x11-utils imagemagick desktop-file-utils
                dbus-daemon dbus-bin at-spi2-core python3-pyatspi sway wtype wl-clipboard
                dpkg-dev file lintian man-db)
 BENCH_PACKAGES=(libbenchmark-dev xvfb openbox trayer x11-utils xdotool libx11-dev libxtst-dev libxdamage-dev sway wtype

@@ -7,7 +7,7 @@ std::span<const KeywordRow> keywordRows() { return tables::kKeywordRows; }
 Catalogue buildCatalogue(const LanguageWords* languageWords) {
     Catalogue catalogue{
         .emojiList = {tables::kDisplayList.begin(), tables::kDisplayList.end()},
-        .emojiKeywords = KeywordMap(tables::kKeywordRowCount),
+        .emojiKeywords = KeywordMap(tables::kKeywordRows.size()),
         .languageWords = languageWords,
     };
     for (const KeywordRow& row : keywordRows()) catalogue.emojiKeywords.store(row.emoji, row.keywords);

@@ -18,12 +18,13 @@ struct KeywordRow {
 
 namespace tables {
 inline constexpr std::size_t kDisplayCount = 932;
-inline constexpr std::size_t kKeywordRowCount = 1385;
 
 // The grid's order, repeats included.
 extern const std::array<EmojiString, kDisplayCount> kDisplayList;
-// Strictly ascending by code point; keywords in their written order.
-extern const std::array<KeywordRow, kKeywordRowCount> kKeywordRows;
+// Strictly ascending by code point; keywords in their written order. The rows
+// of keyword_rows.tsv, and for each displayed emoji without one, the words of
+// its English name and keywords from the CLDR it was built with.
+extern const std::span<const KeywordRow> kKeywordRows;
 }  // namespace tables
 
 }  // namespace zindo

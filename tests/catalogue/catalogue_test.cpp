@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -44,7 +45,9 @@ TEST_F(CatalogueTest, SelectsByKeywordOrByTheEmojiItselfInDisplayOrder) {
         {"1234", {}},                                  // only an undisplayed row has it
         {" dog", {}},                                  // spaces are never trimmed
         {"smile face", {}},
-        {"\U0001F44D", {155}},  // no keywords: only its own text finds it
+        {"angry", {88, 89, 90, 91, 93, 112, 123, 133}},      // 89, 90 by their CLDR words; the others as ever
+        {"boat", {252, 631, 696, 697, 698, 699, 701, 702}},  // 697, 698 and 702 likewise
+        {"\U0001F44D", {155}},
         {"\U0001F4A3", {129, 931}},
         {"\u2764\uFE0F", {113}},  // U+FE0F is significant
         {"\u2764", {}},
@@ -62,13 +65,27 @@ TEST_F(CatalogueTest, SelectsByKeywordOrByTheEmojiItselfInDisplayOrder) {
     EXPECT_EQ(map.lookup("\U0001F986").back(), "ardelka");
     EXPECT_EQ(map.lookup("\U0001F441\uFE0F\u200D\U0001F5E8\uFE0F").size(), 7u);
     EXPECT_EQ(map.lookup("\U0001F441\u200D\U0001F5E8").size(), 5u);
-    EXPECT_FALSE(map.contains("\u2764"));           // U+FE0F is part of the key
-    EXPECT_TRUE(map.lookup("\U0001F44D").empty());  // displayed, with no row
+    EXPECT_FALSE(map.contains("\u2764"));  // U+FE0F is part of the key
 }
 
 bool finds(const LanguageWords* language, std::string_view term, EmojiString emoji) {
     const std::vector<EmojiString> found = filteredEmojis(term, buildCatalogue(language));
     return std::find(found.begin(), found.end(), emoji) != found.end();
+}
+
+// The emoji without a keyword row, each with a word of its English CLDR name or keywords, in CLDR 41 and 46 alike.
+TEST(CldrWordsTest, AnEmojiWithoutAKeywordRowIsFoundByItsEnglishName) {
+    std::istringstream found(
+        "\U0001F62E mouth \U0001F62F hushed \U0001F632 astonished \U0001F625 relieved \U0001F623 persevering "
+        "\U0001F613 downcast \U0001F62B tired \U0001F621 angry \U0001F620 angry \U0001F4A6 droplets "
+        "\U0001F4A8 dashing \U0001F4A3 bomb \U0001F4AC speech \U0001F4AD thought \U0001F44B waving \u270B raised "
+        "\U0001F596 vulcan \U0001F44C ok \u270C\uFE0F victory \U0001F91E crossed \U0001F448 left \U0001F449 right "
+        "\U0001F446 backhand \U0001F447 down \u261D\uFE0F index \U0001F44D thumbs \U0001F44E thumbs \u270A fist "
+        "\U0001F44A oncoming \U0001F44F clapping \U0001F64C raising \U0001F450 open \U0001F91D handshake "
+        "\U0001F64F pray \u270D\uFE0F writing \U0001F485 polish \U0001F4AA muscle \U0001F442 ear \U0001F443 nose "
+        "\U0001F9E0 brain \U0001F440 eyes \U0001F445 tongue \U0001F444 lips \U0001F48B kiss \U0001F35C steaming "
+        "\U0001F346 eggplant \U0001F951 avocado \u26F5 sailboat \U0001F6A4 speedboat \U0001F6A2 ship \u23F0 alarm");
+    for (std::string emoji, word; found >> emoji >> word;) EXPECT_TRUE(finds(nullptr, word, emoji)) << word;
 }
 
 // Another language's names and keywords find emoji beside the English keywords; the

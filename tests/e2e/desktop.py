@@ -187,12 +187,14 @@ class Sway:
         return subprocess.run(command, env=dict(self.env, **env), capture_output=True, text=True).stdout
 
     def pickers(self):
+        """The picker windows, by title and by the app_id desktops find the desktop entry with."""
         def names(node):
-            yield node.get("name")
+            yield node.get("name"), node.get("app_id")
             for child in node.get("nodes", []) + node.get("floating_nodes", []):
                 yield from names(child)
         tree = json.loads(self.run("swaymsg", "--raw", "--type", "get_tree"))
-        return [name for name in names(tree) if name == "\U0001F986 ZindoZindo - Select Emoji"]
+        picker = ("\U0001F986 ZindoZindo - Select Emoji", "io.github.zindozindo.zindozindo")
+        return [name for name in names(tree) if name == picker]
 
     def tray_items(self, **env):
         """The items the bar shows, as bus name and object path."""

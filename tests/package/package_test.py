@@ -10,9 +10,10 @@ import tempfile
 import unittest
 
 PACKAGE, SOURCE = sys.argv[1:3]
-FILES = ["usr/bin/zindozindo", "usr/share/applications/zindozindo.desktop", "usr/share/doc/zindozindo/changelog.gz",
-         "usr/share/doc/zindozindo/copyright", "usr/share/icons/hicolor/scalable/apps/zindozindo.svg",
-         "usr/share/man/man1/zindozindo.1.gz", "usr/share/metainfo/zindozindo.metainfo.xml",
+APP_ID = "io.github.zindozindo.zindozindo"
+FILES = ["usr/bin/zindozindo", f"usr/share/applications/{APP_ID}.desktop", "usr/share/doc/zindozindo/changelog.gz",
+         "usr/share/doc/zindozindo/copyright", f"usr/share/icons/hicolor/scalable/apps/{APP_ID}.svg",
+         "usr/share/man/man1/zindozindo.1.gz", f"usr/share/metainfo/{APP_ID}.metainfo.xml",
          "usr/share/zindozindo/autostart/zindozindo.desktop"]
 
 
@@ -34,12 +35,16 @@ class PackageTest(unittest.TestCase):
 
     def test_the_unpacked_program_shows_the_one_version_and_its_manual_its_options(self):
         version = run("dpkg-deb", "--field", PACKAGE, "Version").stdout.strip()
-        with open(SOURCE + "/data/zindozindo.metainfo.xml") as metainfo:
-            self.assertEqual(re.search(r'<release version="([^"]+)"', metainfo.read())[1], version)
         with open(SOURCE + "/data/changelog") as changelog:
             self.assertEqual(re.match(r"zindozindo \(([^)]+)\)", changelog.read())[1], version)
         with tempfile.TemporaryDirectory() as root:
             subprocess.run(["dpkg-deb", "-x", PACKAGE, root], check=True)
+            # What a software centre reads, its releases from the changelog: not one note, however small.
+            metainfo = f"{root}/usr/share/metainfo/{APP_ID}.metainfo.xml"
+            self.assertEqual(run("appstreamcli", "validate", "--pedantic", "--no-net", metainfo).stdout.strip(),
+                             "\u2714 Validation was successful.")
+            with open(metainfo) as releases:
+                self.assertEqual(re.search(r'<release version="([^"]+)"', releases.read())[1], version)
             binary = root + "/usr/bin/zindozindo"
             self.assertEqual(run(binary, "--version").stdout, "zindozindo %s\n" % version)
             self.assertEqual(run(binary, "--search", "zindo").stdout, "\U0001F986\n")

@@ -63,7 +63,8 @@ Rect QtHost::screenFrame() const {
 void QtHost::run(Application& application) {
     application_ = &application;
     QCoreApplication::setApplicationName(QString::fromStdString(ProcessInfo::processInfo().processName()));
-    QGuiApplication::setDesktopFileName(QStringLiteral("zindozindo"));
+    // The application id: on Wayland our windows' app_id, by which desktops find the desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zindozindo.zindozindo"));
     if (!EmojiRenderer::hasColourEmojiFont())
         std::fputs(
             "zindozindo: no colour emoji font (install fonts-noto-color-emoji); emoji may show in black and white\n",

@@ -37,7 +37,7 @@ Qt::Alignment toQt(TextAlignment alignment) {
 }
 
 // The field's keys that reach past it: Down into the grid, Enter for the
-// first cell, Esc to end the search or, with nothing to clear, the picker.
+// first cell. Esc, which QLineEdit ignores, goes on to the window.
 class SearchLineEdit : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
@@ -46,13 +46,6 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override {
         switch (event->key()) {
-            case Qt::Key_Escape:
-                if (text().isEmpty()) {
-                    window()->close();
-                } else {
-                    clear();  // a text change, then the end of the search
-                }
-                return;
             case Qt::Key_Down:
                 if (grid_ != nullptr) grid_->setFocus(Qt::TabFocusReason);
                 return;
@@ -160,6 +153,22 @@ void WindowWidget::placeChildren() {
     // their distance from the bottom, not from the top.
     const double height = this->height();
     for (const Realised& child : children_) child.widget->setGeometry(toQt(child.view->frame(), height).toRect());
+}
+
+// Esc from anywhere in the picker ends the search, back in the field, or
+// with nothing to clear closes the picker.
+void WindowWidget::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape || fields_.empty()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    QLineEdit* search = fields_.front().second;
+    if (search->text().isEmpty()) {
+        close();
+    } else {
+        search->setFocus(Qt::OtherFocusReason);
+        search->clear();  // a text change, then the end of the search
+    }
 }
 
 void WindowWidget::resizeEvent(QResizeEvent* event) {
