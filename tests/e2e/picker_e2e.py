@@ -124,11 +124,24 @@ class PickerEndToEndTest(unittest.TestCase):
         self.assertEqual(self.desktop.geometry(self.desktop.picker())[2:], [1000, 1160])
         self.assertEqual(written(self.errors).decode().count("colour emoji font"), 1)
 
-    def test_3_starts_at_the_same_instant_leave_one_program_one_duck_and_one_picker(self):
+    def test_3_launches_and_starts_at_the_same_instant_leave_one_program_one_duck_and_one_picker(self):
         desktop = self.desktop
         if desktop.tray is None or desktop.tray.poll() is not None:
             desktop.start_tray()
         pickers = lambda: desktop.run("xdotool", "search", "--name", "Select Emoji").split()
+        # Launched from the desktop's menu with a tray up: a focused picker beside the duck; launched again, one.
+        entry = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "data",
+                             "io.github.zindozindo.zindozindo.desktop")
+        command = next(line[len("Exec="):].split() for line in open(entry) if line.startswith("Exec="))
+        launched, first = [], []
+        for _ in range(2):
+            launched.append(subprocess.Popen([BINARY, *command[1:]], env=desktop.env, stderr=subprocess.DEVNULL))
+            wait_for("one focused picker", lambda: pickers() == [desktop.run("xdotool", "getactivewindow").strip()]
+                     != first)
+            first = pickers()
+        wait_for("the duck", desktop.ducks)
+        [stop(program) for program in launched]
+        wait_for("the program to go", lambda: not pickers() and not desktop.ducks())
         for arguments in [["--show", None], ["--show", None] * 2, ["--show", "--show", None, None] * 2]:
             gate, opening = os.pipe()  # every start waits at the gate until all have started, then all go at once
             starts = [subprocess.Popen(["sh", "-c", 'read go <&%d && exec "$@"' % gate, "start", BINARY] +
