@@ -15,12 +15,9 @@ TEST(InputModuleTest, IBusWhereItServesTheDisplayAndNeitherTheUserNorQtChoseOthe
         {{true, "", "x11", true, false}, ""},             // QT_IM_MODULE of the user's own, even empty
         {{false, "", "x11", false, false}, ""},           // no IBus daemon for this display
         {{false, "", "wayland", true, true}, ""},         // Qt 6.7 and later speak text-input-v3
-        {{false, "wayland", "", true, true}, ""},         // QT_QPA_PLATFORM before the session type
-        {{false, "xcb", "wayland", true, true}, "ibus"},  // X11 on a Wayland session
+        {{false, "xcb", "wayland", true, true}, "ibus"},  // QT_QPA_PLATFORM first: X11 on a Wayland session
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(inputModuleFor(c.environment), c.module)
-            << c.environment.platform << "/" << c.environment.sessionType << " " << c.environment.userChoseModule;
+    for (const auto& c : cases) EXPECT_EQ(inputModuleFor(c.environment), c.module) << "case " << &c - cases;
 }
 
 }  // namespace
