@@ -1,29 +1,21 @@
 #include "platform/qt/colour_scheme.h"
 
 #include <QApplication>
-
-#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
-#include <QStyleHints>
-#else
 #include <QDBusConnection>
-#include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
-#endif
 
 namespace zindo::platform::qt {
 namespace {
 
-bool isDark(const QPalette& palette) { return palette.color(QPalette::Window).lightness() < 128; }
-
-#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
 const QString kPortal = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kSettings = QStringLiteral("org.freedesktop.portal.Settings");
 const QString kAppearance = QStringLiteral("org.freedesktop.appearance");
 const QString kColourScheme = QStringLiteral("color-scheme");
-#endif
+
+bool isDark(const QPalette& palette) { return palette.color(QPalette::Window).lightness() < 128; }
 
 }  // namespace
 
@@ -39,26 +31,8 @@ QPalette paletteFor(const QPalette& platform, ColourPreference preference) {
     return palette;
 }
 
-#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
-
-ColourScheme::ColourScheme() = default;
-
-ColourPreference ColourScheme::preference() const {
-    switch (QGuiApplication::styleHints()->colorScheme()) {
-        case Qt::ColorScheme::Dark:
-            return ColourPreference::dark;
-        case Qt::ColorScheme::Light:
-            return ColourPreference::light;
-        case Qt::ColorScheme::Unknown:
-            break;
-    }
-    return ColourPreference::none;
-}
-
-#else
-
-// Asked once, then told of every change; the answer comes while the program
-// starts, so that the start waits for no portal.
+// Read, not ReadOne, which Debian 12's portal lacks. The answer comes while
+// the program starts, so that the start waits for no portal.
 ColourScheme::ColourScheme() {
     QDBusConnection bus = QDBusConnection::sessionBus();
     // The whole message: a slot taking a QDBusVariant does not connect before that type is first used.
@@ -86,21 +60,15 @@ void ColourScheme::portalSays(const QVariant& value) {
     QVariant scheme = value;
     while (scheme.metaType() == QMetaType::fromType<QDBusVariant>()) scheme = scheme.value<QDBusVariant>().variant();
     const uint stated = scheme.toUInt();
-    portalPreference_ = stated == 1   ? ColourPreference::dark
-                        : stated == 2 ? ColourPreference::light
-                                      : ColourPreference::none;
+    preference_ = stated == 1 ? ColourPreference::dark : stated == 2 ? ColourPreference::light : ColourPreference::none;
     follow();
 }
-
-ColourPreference ColourScheme::preference() const { return portalPreference_; }
-
-#endif
 
 void ColourScheme::follow() {
     // Back to the platform's own palette, which may have changed meanwhile, to choose again.
     if (overridden_) QApplication::setPalette(QPalette());
     const QPalette platform = QApplication::palette();
-    const QPalette chosen = paletteFor(platform, preference());
+    const QPalette chosen = paletteFor(platform, preference_);
     overridden_ = chosen != platform;
     if (overridden_) QApplication::setPalette(chosen);
 }

@@ -1,16 +1,13 @@
 // The desktop's light or dark preference, which the application's palette
 // follows. GNOME states it in the freedesktop appearance setting, through the
 // desktop portal; Plasma in its colour scheme, which its platform theme makes
-// the palette already. Qt 6.5 and later read the portal themselves, but keep
-// Fusion's light palette under GNOME's dark style; Qt 6.4 reads nothing.
+// the palette already. Qt 6.4 reads no portal, and Qt 6.8's GNOME theme asks
+// it nothing at start (QStyleHints stays Unknown), so the program asks itself.
 #pragma once
 
+#include <QDBusMessage>
 #include <QObject>
 #include <QPalette>
-
-#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
-#include <QDBusMessage>
-#endif
 
 namespace zindo::platform::qt {
 
@@ -24,26 +21,20 @@ class ColourScheme : public QObject {
     Q_OBJECT
 
 public:
-    // Once the QApplication is there.
+    // Once the QApplication is there. Asks the portal, and follows its answer.
     ColourScheme();
 
-    // Sets the application's palette as the preference now asks; before a
-    // picker is made, so that a change reaches the next picker at the latest.
+    // Sets the application's palette as the preference now asks: at start, and
+    // before each picker.
     void follow();
 
-    // Qt 6.4 reads no portal: it is read here. Qt 6.5 and later tell through QStyleHints.
-#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
 private slots:
     void settingChanged(const QDBusMessage& change);
 
 private:
     void portalSays(const QVariant& value);
-    ColourPreference portalPreference_ = ColourPreference::none;
-#endif
 
-private:
-    ColourPreference preference() const;
-
+    ColourPreference preference_ = ColourPreference::none;
     bool overridden_ = false;
 };
 
