@@ -4,6 +4,7 @@
 
 #include "app/command_line.h"
 #include "app/start_up.h"
+#include "platform/qt/input_module.h"
 #include "platform/qt/qt_host.h"
 
 int main(int argc, char** argv) {
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
         case SingleInstance::Claim::run:
             break;
     }
+    zindo::platform::qt::chooseInputModule();
     zindo::platform::qt::QtHost host(argc, argv, instance);
     if (outcome.showPicker) host.showPickerAtStart();
     if (outcome.background) host.startInBackground();

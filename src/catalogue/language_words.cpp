@@ -99,7 +99,8 @@ const LanguageWords* LanguageWords::ofEnvironment() {
     return chosen;
 }
 
-LanguageWords::LanguageWords(std::size_t table) : locale_(tables::kLanguageTables[table].locale) {
+LanguageWords::LanguageWords(std::size_t table)
+    : locale_(tables::kLanguageTables[table].locale), foldsKana_(locale_.substr(0, locale_.find('_')) == "ja") {
     // This table's lines, then its parent's, and so on.
     std::vector<std::vector<std::string_view>> chain;
     for (const tables::LanguageTable* at = &tables::kLanguageTables[table]; at != nullptr;
@@ -111,7 +112,7 @@ LanguageWords::LanguageWords(std::size_t table) : locale_(tables::kLanguageTable
         for (const std::vector<std::string_view>& lines : chain) {
             if (emoji >= lines.size() || lines[emoji].empty()) continue;
             const std::string lowered = unicode::toLower(lines[emoji]);
-            Words words{unicode::decomposed(lowered), unicode::foldLatinAccents(lowered)};
+            Words words{unicode::decomposed(lowered), folded(lowered)};
             if (words.folded == words.lowered) words.folded.clear();
             words_.emplace(tables::kWordedEmoji[emoji], std::move(words));
             break;
@@ -119,8 +120,14 @@ LanguageWords::LanguageWords(std::size_t table) : locale_(tables::kLanguageTable
     }
 }
 
+std::string LanguageWords::folded(std::string_view lowered) const {
+    std::string withoutAccents = unicode::foldLatinAccents(lowered);
+    return foldsKana_ ? unicode::hiraganaAsKatakana(withoutAccents) : withoutAccents;
+}
+
 // A tab would join two words.
-LanguageWords::Term::Term(std::string_view lowered) : Term(lowered, unicode::foldLatinAccents(lowered)) {}
+LanguageWords::Term::Term(std::string_view lowered, const LanguageWords& words)
+    : Term(lowered, words.folded(lowered)) {}
 
 LanguageWords::Term::Term(std::string_view lowered, const std::string& folded)
     : usable_(lowered.find('\t') == std::string_view::npos),

@@ -31,7 +31,7 @@ public:
     // A search term made ready for these words: lower-cased by the caller.
     class Term {
     public:
-        explicit Term(std::string_view lowered);
+        Term(std::string_view lowered, const LanguageWords& words);
 
     private:
         friend class LanguageWords;
@@ -42,17 +42,21 @@ public:
         unicode::CanonicalTerm folded_;
     };
     // Whether the term occurs within one of the emoji's words, compared as
-    // lower-cased text, or with accents folded on both sides.
+    // lower-cased text, or folded on both sides: without accents, and in
+    // Japanese with hiragana read as katakana.
     bool anyWordContains(EmojiString emoji, const Term& term) const;
 
     explicit LanguageWords(std::size_t table);
 
 private:
+    std::string folded(std::string_view lowered) const;
+
     struct Words {
         std::string lowered;  // tab-separated, canonically decomposed
         std::string folded;   // empty where folding changes nothing
     };
     std::string locale_;
+    bool foldsKana_;
     std::unordered_map<EmojiString, Words> words_;
 };
 

@@ -30,7 +30,7 @@ std::vector<EmojiString> filteredEmojis(std::string_view searchTerm, const Catal
     const unicode::CanonicalTerm lowered(loweredText);
     const unicode::CanonicalTerm asPassed(searchTerm);
     std::optional<LanguageWords::Term> inLanguage;
-    if (catalogue.languageWords != nullptr) inLanguage.emplace(loweredText);
+    if (catalogue.languageWords != nullptr) inLanguage.emplace(loweredText, *catalogue.languageWords);
     std::vector<EmojiString> selected;
     for (EmojiString emoji : catalogue.emojiList) {
         if (anyKeywordContains(catalogue.emojiKeywords.lookup(emoji), lowered) || asPassed.isFoundIn(emoji) ||

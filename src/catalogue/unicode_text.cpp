@@ -152,6 +152,25 @@ std::string foldLatinAccents(std::string_view lowered) {
     return out;
 }
 
+std::string hiraganaAsKatakana(std::string_view text) {
+    const std::string valid = toValidUtf8(text);
+    const auto* bytes = reinterpret_cast<const uint8_t*>(valid.data());
+    const auto length = static_cast<int32_t>(valid.size());
+    std::string out;
+    out.reserve(valid.size());
+    for (int32_t i = 0; i < length;) {
+        UChar32 c;
+        U8_NEXT_UNSAFE(bytes, i, c);
+        // The two blocks list the same sounds in the same order, ぁ to ゖ and ァ to ヶ.
+        if (c >= 0x3041 && c <= 0x3096) c += 0x60;
+        uint8_t encoded[U8_MAX_LENGTH];
+        int32_t size = 0;
+        U8_APPEND_UNSAFE(encoded, size, c);
+        out.append(reinterpret_cast<const char*>(encoded), static_cast<std::size_t>(size));
+    }
+    return out;
+}
+
 CanonicalTerm::CanonicalTerm(std::string_view term) {
     const std::string valid = toValidUtf8(term);
     std::string storage;

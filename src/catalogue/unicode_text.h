@@ -22,6 +22,9 @@ std::string decomposed(std::string_view text);
 // Other scripts keep their marks, which make other letters there (が, й).
 // Lower-case text in; decomposed text out.
 std::string foldLatinAccents(std::string_view lowered);
+// Hiragana as the katakana of the same sound (いぬ reads as イヌ): Japanese
+// writes a word in either, and an input method commits hiragana unconverted.
+std::string hiraganaAsKatakana(std::string_view text);
 
 // A term prepared once and then sought in many texts.
 //

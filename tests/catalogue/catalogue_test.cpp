@@ -107,6 +107,8 @@ TEST(LanguageWordsTest, TheUsersLanguageFindsEmojiByItsWordsAndEnglishStaysAsItI
         {{"es"}, "coraz\u00F3n", heart, cat},
         {{"es"}, "corazon", heart, cat},
         {{"ja"}, "\u72AC", dog, cat},
+        {{"ja"}, "\u3044\u306C", dog, cat},                       // いぬ, hiragana, finds イヌ
+        {{"ja"}, "\u30AA\u30CB\u30AE\u30EA", "\U0001F359", dog},  // and オニギリ finds おにぎり
         {{"zh"}, "\u72D7", dog, cat},
         {{"ru_RU"}, "\u0421\u043E\u0431\u0430\u043A\u0430", dog, cat},
         {{"ar"}, "\u0642\u0644\u0628", heart, dog},

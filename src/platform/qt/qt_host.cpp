@@ -70,6 +70,7 @@ void QtHost::run(Application& application) {
             "zindozindo: no colour emoji font (install fonts-noto-color-emoji); emoji may show in black and white\n",
             stderr);
 
+    colourScheme_.follow();  // the tray's menu too
     application.finishLaunching();
     const bool trayAvailable = tray_.isAvailable();
     if (!trayAvailable && background_) {
@@ -113,7 +114,10 @@ void QtHost::trayArrived() { quitWithLastWindow_ = false; }
 
 void QtHost::windowDidOrderFront(Window& window) {
     WindowWidget*& widget = widgets_[&window];
-    if (widget == nullptr) widget = new WindowWidget(window, renderer_, [this] { afterEvent(); });
+    if (widget == nullptr) {
+        colourScheme_.follow();
+        widget = new WindowWidget(window, renderer_, [this] { afterEvent(); });
+    }
     // Placed by the controller in the screen frame above, in y-up points.
     widget->move(toQt(window.contentRect(), desktopHeight()).topLeft().toPoint());
     showAsLaunched(*widget, launchToken_);

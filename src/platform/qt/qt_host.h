@@ -11,6 +11,7 @@
 #include "platform/clock.h"
 #include "platform/host.h"
 #include "platform/qt/clipboard.h"
+#include "platform/qt/colour_scheme.h"
 #include "platform/qt/emoji_renderer.h"
 #include "platform/qt/quit_on_signals.h"
 #include "platform/qt/single_instance.h"
@@ -63,6 +64,7 @@ private:
     void showForLaterStart(const QByteArray& activationToken);
 
     QApplication qtApplication_;
+    ColourScheme colourScheme_;
     MonotonicClock clock_;
     Tray tray_;
     Clipboard clipboard_;

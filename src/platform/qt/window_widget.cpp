@@ -11,6 +11,7 @@
 #include "platform/qt/emoji_grid_widget.h"
 #include "platform/qt/emoji_renderer.h"
 #include "platform/qt/geometry.h"
+#include "platform/qt/quiet_text.h"
 
 namespace zindo::platform::qt {
 namespace {
@@ -92,6 +93,7 @@ WindowWidget::WindowWidget(Window& window, EmojiRenderer& renderer, std::functio
         }
         search->setFocus();
     }
+    quietenTexts();
 }
 
 void WindowWidget::realise(const std::shared_ptr<View>& view) {
@@ -139,13 +141,31 @@ void WindowWidget::realise(const std::shared_ptr<View>& view) {
         QFont font = label->font();
         font.setPixelSize(static_cast<int>(text->font().pointSize + 0.5));
         label->setFont(font);
-        if (text->textColor() == Color::secondaryLabel) {
-            QPalette palette = label->palette();
-            palette.setColor(QPalette::WindowText, palette.color(QPalette::PlaceholderText));
-            label->setPalette(palette);
-        }
+        if (text->textColor() == Color::secondaryLabel) quietLabels_.push_back(label);
         children_.push_back({view.get(), label});
     }
+}
+
+// From the window's palette, which the children's quiet colours leave as it is.
+void WindowWidget::quietenTexts() {
+    const QColor placeholder = quietTextColour(palette(), QPalette::Text, QPalette::Base);
+    const QColor credits = quietTextColour(palette(), QPalette::WindowText, QPalette::Window);
+    for (auto& [field, edit] : fields_) {
+        QPalette palette = edit->palette();
+        palette.setColor(QPalette::PlaceholderText, placeholder);
+        edit->setPalette(palette);
+    }
+    for (QLabel* label : quietLabels_) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, credits);
+        label->setPalette(palette);
+    }
+}
+
+// The desktop's style changed while the picker is open.
+void WindowWidget::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) quietenTexts();
 }
 
 void WindowWidget::placeChildren() {
@@ -204,6 +224,7 @@ void WindowWidget::dismiss() {
     children_.clear();
     fields_.clear();
     documents_.clear();
+    quietLabels_.clear();
     hide();
     deleteLater();
 }

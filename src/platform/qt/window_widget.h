@@ -33,6 +33,7 @@ public:
     void dismiss();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -44,6 +45,7 @@ private:
     };
     void realise(const std::shared_ptr<View>& view);
     void placeChildren();
+    void quietenTexts();
 
     Window* window_;
     EmojiRenderer& renderer_;
@@ -51,6 +53,7 @@ private:
     std::vector<Realised> children_;
     std::vector<std::pair<SearchField*, QLineEdit*>> fields_;
     std::vector<std::pair<QScrollArea*, EmojiGridWidget*>> documents_;
+    std::vector<QLabel*> quietLabels_;
     bool dismissed_ = false;
 };
 

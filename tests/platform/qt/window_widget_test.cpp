@@ -8,7 +8,9 @@
 #include <QToolButton>
 
 #include "grid/grid_layout.h"
+#include "platform/qt/colour_scheme.h"
 #include "platform/qt/picker_widgets.h"
+#include "platform/qt/quiet_text.h"
 
 namespace zindo::testing {
 namespace {
@@ -43,7 +45,36 @@ TEST(WindowWidgetTest, ShowsThePartsAtTheirFramesHangingFromTheBottomLeftCorner)
               QString::fromUtf8("Created by Ardo & Melka \u2764\uFE0F"));
     EXPECT_EQ(credits->alignment(), Qt::AlignCenter);
     EXPECT_EQ(credits->font().pixelSize(), 12);
-    EXPECT_EQ(credits->palette().color(QPalette::WindowText), credits->palette().color(QPalette::PlaceholderText));
+}
+
+// The quiet texts read yet stay quieter than the typed text, which reads well, as the menu does.
+TEST(WindowWidgetTest, TakesTheStatedStyleInWhichEveryTextReads) {
+    using platform::qt::contrastRatio, platform::qt::ColourPreference;
+    EXPECT_NEAR(contrastRatio(QColor(0, 0, 0, 136), Qt::white), 4.48, 0.02);  // as #777777
+    const QPalette fusion = QApplication::palette();
+    QPalette breeze(QColor(49, 54, 59));  // Breeze Dark as Qt 6.4 reads it: no placeholder colour of its own
+    breeze.setColor(QPalette::Base, QColor(35, 38, 41));
+    breeze.setColor(QPalette::PlaceholderText, QColor(0, 0, 0, 128));
+    const std::tuple<QPalette, ColourPreference, bool> cases[] = {{fusion, ColourPreference::none, false},
+                                                                  {fusion, ColourPreference::dark, true},
+                                                                  {breeze, ColourPreference::dark, true},
+                                                                  {breeze, ColourPreference::light, false}};
+    for (const auto& [given, preference, dark] : cases) {
+        QApplication::setPalette(given);  // as the platform theme gives it
+        const QPalette platform = QApplication::palette();
+        QApplication::setPalette(platform::qt::paletteFor(platform, preference));
+        const PickerWidgets picker;
+        const QPalette window = picker.window->palette(), field = picker.field->palette();
+        const auto* credits = picker.window->findChild<QLabel*>(QStringLiteral("credits"));
+        EXPECT_EQ(window.color(QPalette::Window).lightness() < 128, dark);
+        EXPECT_EQ(window.color(QPalette::Highlight), platform.color(QPalette::Highlight));
+        const double typed = contrastRatio(field.color(QPalette::Text), field.color(QPalette::Base));
+        const double placeholder = contrastRatio(field.color(QPalette::PlaceholderText), field.color(QPalette::Base));
+        EXPECT_GE(typed, 7.0);
+        EXPECT_TRUE(placeholder >= 3.5 && placeholder < typed) << placeholder;
+        EXPECT_GE(contrastRatio(credits->palette().color(QPalette::WindowText), window.color(QPalette::Window)), 3.5);
+    }
+    QApplication::setPalette(QPalette());
 }
 
 TEST(WindowWidgetTest, TypingRebuildsTheGridShowsItsTopClearingBringsEverythingBackAndACloseIsNeverRefused) {
