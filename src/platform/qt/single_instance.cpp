@@ -4,13 +4,14 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include <QDir>
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
 #include <thread>
+
+#include "platform/running_program.h"
 
 namespace zindo::platform::qt {
 namespace {
@@ -26,23 +27,13 @@ QByteArray activationToken() {
     return token.isEmpty() ? qgetenv("DESKTOP_STARTUP_ID") : token;
 }
 
-bool isPrintableAscii(const QByteArray& text) {
-    for (const char c : text) {
-        if (c <= ' ' || c > '~') return false;
-    }
-    return true;
-}
-
 // In $XDG_RUNTIME_DIR, which is user-only, named for the display this session draws on.
-QString runtimePath(const QString& suffix) {
+QString runtimePath(std::string_view suffix) {
     QString directory = qEnvironmentVariable("XDG_RUNTIME_DIR");
     // Qt makes its fallback runtime directory user-only, as the standard asks.
     if (directory.isEmpty()) directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    QString display = qEnvironmentVariable("WAYLAND_DISPLAY", qEnvironmentVariable("DISPLAY"));
-    for (QChar& c : display) {
-        if (!c.isLetterOrNumber() && c != u'.' && c != u'-') c = u'_';
-    }
-    return QDir(directory).filePath(QStringLiteral("zindozindo-%1.%2").arg(display, suffix));
+    const QString display = qEnvironmentVariable("WAYLAND_DISPLAY", qEnvironmentVariable("DISPLAY"));
+    return QString::fromStdString(runningProgramPath(directory.toStdString(), display.toStdString(), suffix));
 }
 
 // Asks the running program to open a picker, passing on the launcher's
@@ -51,8 +42,7 @@ bool askRunningToShow(const QString& path) {
     QLocalSocket socket;
     socket.connectToServer(path);
     if (!socket.waitForConnected(500)) return false;
-    const QByteArray token = activationToken();
-    socket.write(token.isEmpty() || !isPrintableAscii(token) ? kShow + '\n' : kShow + ' ' + token + '\n');
+    socket.write(QByteArray::fromStdString(showRequest(activationToken().toStdString())));
     return socket.waitForBytesWritten(500);
 }
 
@@ -62,7 +52,7 @@ SingleInstance::~SingleInstance() {
     if (lock_ >= 0) ::close(lock_);
 }
 
-QString SingleInstance::socketPath() { return runtimePath(QStringLiteral("socket")); }
+QString SingleInstance::socketPath() { return runtimePath("socket"); }
 
 SingleInstance::Request SingleInstance::readRequest(const QByteArray& received) {
     const qsizetype end = received.indexOf('\n');
@@ -71,14 +61,14 @@ SingleInstance::Request SingleInstance::readRequest(const QByteArray& received) 
     const QByteArray line = received.left(end).trimmed();
     if (line == kShow) return {Request::Kind::show, {}};
     const QByteArray token = line.mid(kShow.size() + 1);
-    if (!line.startsWith(kShow + ' ') || token.isEmpty() || !isPrintableAscii(token))
+    if (!line.startsWith(kShow + ' ') || token.isEmpty() || !isPrintableAscii(token.toStdString()))
         return {Request::Kind::refused, {}};
     return {Request::Kind::show, token};
 }
 
 SingleInstance::Claim SingleInstance::claim(Start start) {
     const QString path = socketPath();
-    const QByteArray lockPath = runtimePath(QStringLiteral("lock")).toLocal8Bit();
+    const QByteArray lockPath = runtimePath("lock").toLocal8Bit();
     const int lock = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (lock < 0) {
         std::fprintf(stderr, "zindozindo: cannot open %s; later starts will add their own duck\n",
