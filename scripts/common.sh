@@ -21,8 +21,13 @@ ensure_packages() {
     echo "Installing: ${missing[*]}"
     local sudo=()
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    # One at a time, should two of these scripts run side by side; another apt is waited for.
+    (
+        flock 9
+        "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=900 update -qq
+        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=900 install -y -qq \
+            --no-install-recommends "${missing[@]}"
+    ) 9>/tmp/zindozindo-apt.lock
 }
 
 # configure_and_build DIR [cmake options...]
