@@ -1,7 +1,9 @@
 #include "platform/qt/emoji_renderer.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFontDatabase>
 #include <QPainter>
+#include <QTextDocument>
 
 namespace zindo::platform::qt {
 namespace {
@@ -48,6 +50,27 @@ QString EmojiRenderer::withColourEmoji(const QString& text) {
                       : character;
     }
     return html;
+}
+
+QImage EmojiRenderer::textLine(const TextLine& line) {
+    if (lastLine_ && lastLine_->first == line) return lastLine_->second;
+    QTextDocument document;
+    document.setDocumentMargin(0);
+    document.setDefaultFont(line.font);
+    document.setDefaultTextOption(QTextOption(line.alignment & Qt::AlignHorizontal_Mask));
+    document.setHtml(withColourEmoji(line.text));
+    document.setTextWidth(line.size.width());
+    QImage image(line.size * line.devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(line.devicePixelRatio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.translate(0, (line.size.height() - document.size().height()) / 2);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette.setColor(QPalette::Text, line.colour);
+    document.documentLayout()->draw(&painter, context);
+    painter.end();
+    lastLine_.emplace(line, image);
+    return image;
 }
 
 QString EmojiRenderer::colourEmojiFamily() { return kColourEmojiFamily; }

@@ -12,7 +12,9 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <optional>
 #include <thread>
+#include <utility>
 
 namespace zindo::platform::qt {
 
@@ -34,6 +36,21 @@ public:
     // drawn: what a paint needs at once, on both cores.
     void drawNow(const QStringList& texts, double pixelSize, double box, qreal devicePixelRatio);
 
+    // A line of text in a label's font and colour, its emoji in colour as in
+    // the grid, aligned across `size` as told and centred down it. Laying it
+    // out decodes the emoji's bitmap glyph again and again, half the work of
+    // a new picker: the last line drawn is kept for the next picker.
+    struct TextLine {
+        QString text;
+        QFont font;
+        QColor colour;
+        Qt::Alignment alignment;
+        QSize size;
+        qreal devicePixelRatio;
+        bool operator==(const TextLine&) const = default;
+    };
+    QImage textLine(const TextLine& line);
+
     // The colour emoji font first, so that no emoji falls to a black-and-white one.
     static QFont emojiFont(double pixelSize);
     // The text as the colour font shapes it into one glyph. The font has no
@@ -41,10 +58,6 @@ public:
     // (an eye and a bubble instead of 👁️‍🗨️); without it every emoji in the
     // list comes out whole. Only the drawing drops it: copies stay exact.
     static QString drawableText(QString text);
-    // Plain text as rich text whose emoji come from the colour emoji font, as
-    // in the grid: a label's own font may have a black-and-white glyph (a
-    // grey outline for the heart of "❤️"), which it would use first.
-    static QString withColourEmoji(const QString& text);
     static bool hasColourEmojiFont();
     static QString colourEmojiFamily();
 
@@ -60,8 +73,14 @@ private:
         }
     };
     static QImage draw(const Drawing& drawing);
+    // Plain text as rich text whose emoji come from the colour emoji font: a
+    // label's own font may have a black-and-white glyph (a grey outline for
+    // the heart of "❤️"), which it would use first.
+    static QString withColourEmoji(const QString& text);
     void startWorker();
     void drawAheadUntilDone();
+
+    std::optional<std::pair<TextLine, QImage>> lastLine_;  // the main thread's alone
 
     std::mutex mutex_;  // guards what follows, shared with the worker
     QCache<Drawing, QImage> drawn_;

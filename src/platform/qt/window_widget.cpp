@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -61,6 +62,27 @@ protected:
 
 private:
     EmojiGridWidget* grid_ = nullptr;
+};
+
+// A label whose line the renderer draws, emoji in colour, and keeps.
+class EmojiTextLabel : public QLabel {
+public:
+    EmojiTextLabel(const QString& text, EmojiRenderer& renderer, QWidget* parent)
+        : QLabel(parent), renderer_(renderer) {
+        setTextFormat(Qt::PlainText);
+        setText(text);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        const QRect box = contentsRect();
+        QPainter painter(this);
+        painter.drawImage(box.topLeft(), renderer_.textLine({text(), font(), palette().color(foregroundRole()),
+                                                             alignment(), box.size(), devicePixelRatioF()}));
+    }
+
+private:
+    EmojiRenderer& renderer_;
 };
 
 }  // namespace
@@ -132,10 +154,7 @@ void WindowWidget::realise(const std::shared_ptr<View>& view) {
         documents_.emplace_back(area, document);
         children_.push_back({view.get(), area});
     } else if (auto* text = dynamic_cast<TextField*>(view.get())) {
-        const QString value = QString::fromStdString(text->stringValue());
-        auto* label = new QLabel(EmojiRenderer::withColourEmoji(value), this);
-        label->setTextFormat(Qt::RichText);
-        label->setAccessibleName(value);  // the text itself, not its markup
+        auto* label = new EmojiTextLabel(QString::fromStdString(text->stringValue()), renderer_, this);
         label->setObjectName(QStringLiteral("credits"));
         label->setAlignment(toQt(text->alignment()));
         QFont font = label->font();
