@@ -3,7 +3,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/socket.h>
-#include <sys/un.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -12,32 +12,31 @@
 namespace zindo::platform {
 namespace {
 
-std::string environment(const char* name) {
+std::string_view environment(const char* name) {
     const char* value = std::getenv(name);
     return value != nullptr ? value : "";
 }
 
-// Closes the descriptor when it goes.
-struct Descriptor {
-    int fd;
-    ~Descriptor() {
-        if (fd >= 0) ::close(fd);
-    }
-};
-
 }  // namespace
 
-std::string runningProgramPath(std::string_view runtimeDirectory, std::string_view display, std::string_view suffix) {
-    std::string name(display);
-    const auto safe = [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' || c == '-';
+bool runningProgramPath(std::string_view runtimeDirectory, std::string_view display, std::string_view suffix,
+                        RuntimePath& path) {
+    std::size_t length = 0;
+    const auto append = [&](std::string_view text, bool safe) {
+        for (char c : text) {
+            if (length + 1 >= path.size()) return false;
+            const bool plain =
+                (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' || c == '-';
+            path[length++] = safe && !plain ? '_' : c;
+        }
+        return true;
     };
-    for (char& c : name) {
-        if (!safe(c)) c = '_';
-    }
-    std::string path(runtimeDirectory);
-    if (!path.empty() && path.back() != '/') path += '/';
-    return path + "zindozindo-" + name + "." + std::string(suffix);
+    const bool fits = append(runtimeDirectory, false) &&
+                      (runtimeDirectory.empty() || runtimeDirectory.back() == '/' || append("/", false)) &&
+                      append("zindozindo-", false) && append(display, true) && append(".", false) &&
+                      append(suffix, false);
+    path[length] = '\0';
+    return fits;
 }
 
 bool isPrintableAscii(std::string_view text) {
@@ -47,33 +46,50 @@ bool isPrintableAscii(std::string_view text) {
     return true;
 }
 
-std::string showRequest(std::string_view token) {
-    return token.empty() || !isPrintableAscii(token) ? "show\n" : "show " + std::string(token) + "\n";
+std::array<std::string_view, 3> showRequest(std::string_view token) {
+    if (token.empty() || !isPrintableAscii(token)) return {"show", "", "\n"};
+    return {"show ", token, "\n"};
 }
 
 bool askRunningProgramToShow() {
-    const std::string runtime = environment("XDG_RUNTIME_DIR");
+    const std::string_view runtime = environment("XDG_RUNTIME_DIR");
     if (runtime.empty()) return false;
     // Wayland's display where both are set, as the program names its files.
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    const std::string display = wayland != nullptr ? wayland : environment("DISPLAY");
+    const std::string_view display = wayland != nullptr ? wayland : environment("DISPLAY");
 
     // The program holds the lock for its life: one that can be taken here means none runs.
-    const Descriptor lock{::open(runningProgramPath(runtime, display, "lock").c_str(), O_RDWR | O_CLOEXEC)};
-    if (lock.fd < 0 || ::flock(lock.fd, LOCK_EX | LOCK_NB) == 0) return false;
+    RuntimePath lockPath{};
+    if (!runningProgramPath(runtime, display, "lock", lockPath)) return false;
+    const int lock = ::open(lockPath.data(), O_RDWR | O_CLOEXEC);
+    if (lock < 0) return false;
+    const bool running = ::flock(lock, LOCK_EX | LOCK_NB) != 0;
+    ::close(lock);
+    if (!running) return false;
 
-    const std::string socketPath = runningProgramPath(runtime, display, "socket");
+    RuntimePath socketPath{};
+    if (!runningProgramPath(runtime, display, "socket", socketPath)) return false;
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    if (socketPath.size() >= sizeof address.sun_path) return false;
-    std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
-    const Descriptor socket{::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0)};
-    if (socket.fd < 0 || ::connect(socket.fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
-        return false;
-
-    const std::string token = environment("XDG_ACTIVATION_TOKEN");
-    const std::string request = showRequest(token.empty() ? environment("DESKTOP_STARTUP_ID") : token);
-    return ::send(socket.fd, request.data(), request.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(request.size());
+    std::memcpy(address.sun_path, socketPath.data(), socketPath.size());
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (socket < 0) return false;
+    bool sent = false;
+    if (::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
+        std::string_view token = environment("XDG_ACTIVATION_TOKEN");
+        if (token.empty()) token = environment("DESKTOP_STARTUP_ID");
+        const std::array<std::string_view, 3> parts = showRequest(token);
+        std::array<iovec, 3> pieces{};
+        std::size_t total = 0;
+        for (std::size_t i = 0; i < parts.size(); ++i) {
+            pieces[i] = {const_cast<char*>(parts[i].data()), parts[i].size()};
+            total += parts[i].size();
+        }
+        const msghdr message{nullptr, 0, pieces.data(), pieces.size(), nullptr, 0, 0};
+        sent = ::sendmsg(socket, &message, MSG_NOSIGNAL) == static_cast<ssize_t>(total);
+    }
+    ::close(socket);
+    return sent;
 }
 
 }  // namespace zindo::platform

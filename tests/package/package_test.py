@@ -53,6 +53,8 @@ class PackageTest(unittest.TestCase):
             self.assertIn("\U0001F436", run(binary, "--search", "hund", LANG="de_AT.UTF-8", LANGUAGE="", LC_ALL="", LC_MESSAGES="").stdout)
             for program in binary, root + "/usr/libexec/zindozindo/zindozindo":
                 self.assertRegex(run("file", "-b", program).stdout, "BuildID.*, stripped")
+            # The command a shortcut runs loads the C library alone, and so starts in a moment.
+            self.assertEqual(re.findall(r"\(NEEDED\).*\[(.+)\]", run("readelf", "-d", binary).stdout), ["libc.so.6"])
             page = run("man", "--warnings", "-l", root + "/usr/share/man/man1/zindozindo.1.gz", MANWIDTH="80",
                        LC_ALL="C.UTF-8")
             self.assertEqual(page.stderr, "")

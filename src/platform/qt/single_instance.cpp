@@ -33,7 +33,10 @@ QString runtimePath(std::string_view suffix) {
     // Qt makes its fallback runtime directory user-only, as the standard asks.
     if (directory.isEmpty()) directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     const QString display = qEnvironmentVariable("WAYLAND_DISPLAY", qEnvironmentVariable("DISPLAY"));
-    return QString::fromStdString(runningProgramPath(directory.toStdString(), display.toStdString(), suffix));
+    RuntimePath path{};
+    // One too long for a socket is left empty, which nothing opens: this start runs on its own.
+    if (!runningProgramPath(directory.toStdString(), display.toStdString(), suffix, path)) return {};
+    return QString::fromLocal8Bit(path.data());
 }
 
 // Asks the running program to open a picker, passing on the launcher's
@@ -42,7 +45,9 @@ bool askRunningToShow(const QString& path) {
     QLocalSocket socket;
     socket.connectToServer(path);
     if (!socket.waitForConnected(500)) return false;
-    socket.write(QByteArray::fromStdString(showRequest(activationToken().toStdString())));
+    const QByteArray token = activationToken();
+    for (const std::string_view part : showRequest(std::string_view(token.constData(), token.size())))
+        socket.write(part.data(), static_cast<qint64>(part.size()));
     return socket.waitForBytesWritten(500);
 }
 
