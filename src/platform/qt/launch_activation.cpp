@@ -1,6 +1,44 @@
 #include "platform/qt/launch_activation.h"
 
+#include <QEvent>
 #include <QGuiApplication>
+#include <QTimer>
+#include <QWindow>
+
+namespace zindo::platform::qt {
+namespace {
+
+// Activates a Wayland window with its token once the window has drawn its
+// first frame: a compositor may drop an activation that names a surface it
+// has not mapped yet (mutter 43 does), and the picker then opens unfocused.
+class ActivateWhenMapped : public QObject {
+public:
+    ActivateWhenMapped(QWindow& window, QByteArray token)
+        : QObject(&window), window_(window), token_(std::move(token)) {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::Expose || !window_.isExposed()) return false;
+        window_.removeEventFilter(this);
+        // After this expose has painted, so that the frame is on its way before the activation.
+        QTimer::singleShot(0, this, [this] {
+            qputenv("XDG_ACTIVATION_TOKEN", token_);
+            window_.requestActivate();
+            qunsetenv("XDG_ACTIVATION_TOKEN");
+            deleteLater();
+        });
+        return false;
+    }
+
+private:
+    QWindow& window_;
+    QByteArray token_;
+};
+
+}  // namespace
+}  // namespace zindo::platform::qt
 
 // After Qt: it pulls in Xlib, whose macros break Qt's headers.
 #define SN_API_NOT_YET_FROZEN
@@ -30,18 +68,25 @@ void showCompletingStartup(QWidget& window, const QByteArray& startupId, xcb_con
 }  // namespace
 
 void showAsLaunched(QWidget& window, const QByteArray& token) {
-    if (token.isEmpty()) {
+    if (auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>()) {
+        if (token.isEmpty()) {
+            showAndActivate(window);
+        } else {
+            showCompletingStartup(window, token, x11->connection());
+        }
+        return;
+    }
+    if (QGuiApplication::platformName() != QStringLiteral("wayland")) {
         showAndActivate(window);
         return;
     }
-    if (auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>()) {
-        showCompletingStartup(window, token, x11->connection());
-        return;
-    }
-    // Qt's Wayland platform hands this on to the compositor as it activates the window.
-    qputenv("XDG_ACTIVATION_TOKEN", token);
-    showAndActivate(window);
+    // The launcher's token, else the one a tray host handed over with the click,
+    // which Qt keeps in the environment; taken now, before anything activates early.
+    const QByteArray activation = token.isEmpty() ? qgetenv("XDG_ACTIVATION_TOKEN") : token;
     qunsetenv("XDG_ACTIVATION_TOKEN");
+    window.show();
+    window.raise();
+    new ActivateWhenMapped(*window.windowHandle(), activation);
 }
 
 }  // namespace zindo::platform::qt
