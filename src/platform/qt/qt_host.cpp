@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "platform/application.h"
 #include "platform/process_info.h"
@@ -53,6 +54,7 @@ QtHost::QtHost(int& argc, char** argv, SingleInstance& instance)
 
 QtHost::~QtHost() {
     for (auto& [window, widget] : widgets_) delete widget;
+    delete spare_;
 }
 
 Rect QtHost::screenFrame() const {
@@ -116,7 +118,9 @@ void QtHost::windowDidOrderFront(Window& window) {
     WindowWidget*& widget = widgets_[&window];
     if (widget == nullptr) {
         colourScheme_.follow();
-        widget = new WindowWidget(window, renderer_, [this] { afterEvent(); });
+        widget =
+            spare_ != nullptr ? std::exchange(spare_, nullptr) : new WindowWidget(renderer_, [this] { afterEvent(); });
+        widget->attach(window);
     }
     // Placed by the controller in the screen frame above, in y-up points.
     widget->move(toQt(window.contentRect(), desktopHeight()).topLeft().toPoint());
@@ -127,6 +131,12 @@ void QtHost::windowDidClose(Window& window) {
     const auto found = widgets_.find(&window);
     if (found == widgets_.end()) return;
     found->second->dismiss();
+    // One stays for the next picker, whose window it then is already.
+    if (spare_ == nullptr) {
+        spare_ = found->second;
+    } else {
+        found->second->deleteLater();
+    }
     widgets_.erase(found);
     if (quitWithLastWindow_ && widgets_.empty()) quitOnceNothingIsLeft();
 }

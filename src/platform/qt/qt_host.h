@@ -72,6 +72,7 @@ private:
     SingleInstance& instance_;
     QuitOnSignals quitOnSignals_;
     std::map<const Window*, WindowWidget*> widgets_;
+    WindowWidget* spare_ = nullptr;  // a closed picker's, hidden, for the next
     QTimer dueTimer_;
     QTimer frameTimer_;
     Application* application_ = nullptr;

@@ -87,13 +87,17 @@ private:
 
 }  // namespace
 
-WindowWidget::WindowWidget(Window& window, EmojiRenderer& renderer, std::function<void()> afterEvent)
-    : QWidget(nullptr, flagsFor(window.styleMask())),
-      window_(&window),
-      renderer_(renderer),
-      afterEvent_(std::move(afterEvent)) {
+WindowWidget::WindowWidget(EmojiRenderer& renderer, std::function<void()> afterEvent)
+    : renderer_(renderer), afterEvent_(std::move(afterEvent)) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setObjectName(QStringLiteral("pickerWindow"));
+}
+
+void WindowWidget::attach(Window& window) {
+    window_ = &window;
+    // Only a change of flags: any setting of them makes a new native window.
+    const Qt::WindowFlags flags = flagsFor(window.styleMask());
+    if (windowFlags() != flags) setWindowFlags(flags);
     setWindowTitle(QString::fromStdString(window.title()));
     const Rect content = window.contentRect();
     resize(static_cast<int>(content.size.width), static_cast<int>(content.size.height));
@@ -216,7 +220,7 @@ void WindowWidget::resizeEvent(QResizeEvent* event) {
 }
 
 void WindowWidget::syncFromTree(bool animating) {
-    if (dismissed_) return;
+    if (window_ == nullptr) return;
     for (auto& [field, edit] : fields_) {
         const QString text = QString::fromStdString(field->stringValue());
         if (edit->text() != text) {
@@ -234,18 +238,21 @@ void WindowWidget::syncFromTree(bool animating) {
 }
 
 void WindowWidget::dismiss() {
-    dismissed_ = true;
     window_ = nullptr;
-    // The views go with the window; events still queued for this widget
-    // before its deletion must not reach them.
+    hide();
+    setWindowTitle({});  // hidden, it is no picker to whoever lists the windows
+    // The views go with the window; events still queued for these widgets
+    // before their deletion must not reach them.
     for (auto& [field, edit] : fields_) QObject::disconnect(edit, nullptr, this, nullptr);
     for (auto& [area, document] : documents_) document->detach();
+    for (const Realised& child : children_) {
+        child.widget->hide();  // not to show with the next window before it goes
+        child.widget->deleteLater();
+    }
     children_.clear();
     fields_.clear();
     documents_.clear();
     quietLabels_.clear();
-    hide();
-    deleteLater();
 }
 
 void WindowWidget::closeEvent(QCloseEvent* event) {

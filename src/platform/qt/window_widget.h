@@ -25,11 +25,16 @@ class EmojiRenderer;
 
 class WindowWidget : public QWidget {
 public:
-    WindowWidget(Window& window, EmojiRenderer& renderer, std::function<void()> afterEvent);
+    WindowWidget(EmojiRenderer& renderer, std::function<void()> afterEvent);
 
+    // Realises the window's content view here: a new picker, in a widget
+    // new or dismissed.
+    void attach(Window& window);
     // Brings the widgets in line with the view tree after the program changed it.
     void syncFromTree(bool animating);
-    // Takes the widget down for good: the window has closed.
+    // Hides the widget and takes the closed window's widgets down. The widget
+    // itself may serve the next window: on X11 a new one would need a new
+    // backing store, whose memory alone takes milliseconds to fault in.
     void dismiss();
 
 protected:
@@ -47,14 +52,13 @@ private:
     void placeChildren();
     void quietenTexts();
 
-    Window* window_;
+    Window* window_ = nullptr;
     EmojiRenderer& renderer_;
     std::function<void()> afterEvent_;
     std::vector<Realised> children_;
     std::vector<std::pair<SearchField*, QLineEdit*>> fields_;
     std::vector<std::pair<QScrollArea*, EmojiGridWidget*>> documents_;
     std::vector<QLabel*> quietLabels_;
-    bool dismissed_ = false;
 };
 
 }  // namespace zindo::platform::qt

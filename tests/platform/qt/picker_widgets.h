@@ -27,7 +27,8 @@ public:
     PickerWidgets() {
         host.onWindowClosed([this](platform::Window&) { dismiss(); });
         picker = openPicker();
-        window = new platform::qt::WindowWidget(*picker.window, renderer, [this] { sync(); });
+        window = new platform::qt::WindowWidget(renderer, [this] { sync(); });
+        window->attach(*picker.window);
         window->show();
         field = window->findChild<QLineEdit*>(QStringLiteral("searchField"));
         scrollArea = window->findChild<QScrollArea*>(QStringLiteral("scrollView"));
@@ -58,7 +59,10 @@ private:
         if (window != nullptr) window->syncFromTree(true);
     }
     void dismiss() {
-        if (window != nullptr) window->dismiss();
+        if (window != nullptr) {
+            window->dismiss();
+            window->deleteLater();
+        }
         window = nullptr;
     }
 };
