@@ -101,13 +101,15 @@ QImage EmojiRenderer::image(const QString& text, double pixelSize, double box, q
     return image;
 }
 
+// Only what is not drawn yet: a picker whose emoji are all drawn starts no thread.
 void EmojiRenderer::drawAhead(const QStringList& texts, double pixelSize, double box, qreal devicePixelRatio) {
-    {
-        const std::lock_guard lock(mutex_);
-        ahead_.clear();
-        for (const QString& text : texts) ahead_.push_back({text, pixelSize, box, devicePixelRatio});
-        startWorker();
+    const std::lock_guard lock(mutex_);
+    ahead_.clear();
+    for (const QString& text : texts) {
+        Drawing drawing{text, pixelSize, box, devicePixelRatio};
+        if (!drawn_.contains(drawing)) ahead_.push_back(std::move(drawing));
     }
+    if (!ahead_.empty()) startWorker();
 }
 
 void EmojiRenderer::drawNow(const QStringList& texts, double pixelSize, double box, qreal devicePixelRatio) {
