@@ -239,12 +239,12 @@ void WindowWidget::syncFromTree(bool animating) {
 
 void WindowWidget::dismiss() {
     window_ = nullptr;
-    hide();
-    setWindowTitle({});  // hidden, it is no picker to whoever lists the windows
     // The views go with the window; events still queued for these widgets
-    // before their deletion must not reach them.
+    // before their deletion, or a hide's input method commit, must not reach them.
     for (auto& [field, edit] : fields_) QObject::disconnect(edit, nullptr, this, nullptr);
     for (auto& [area, document] : documents_) document->detach();
+    hide();
+    setWindowTitle({});  // hidden, it is no picker to whoever lists the windows
     for (const Realised& child : children_) {
         child.widget->hide();  // not to show with the next window before it goes
         child.widget->deleteLater();
