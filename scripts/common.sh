@@ -3,9 +3,10 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config python3 libicu-dev qt6-base-dev qt6-wayland
-                libstartup-notification0-dev libwayland-dev fonts-noto-color-emoji scdoc
+                libstartup-notification0-dev libxcb-xtest0-dev libwayland-dev fonts-noto-color-emoji scdoc
                 unicode-data unicode-cldr-core appstream)
-TEST_PACKAGES=(libgtest-dev clang libclang-rt-dev clang-format xvfb openbox trayer xdotool xclip x11-utils imagemagick desktop-file-utils
+TEST_PACKAGES=(libgtest-dev clang libclang-rt-dev clang-format xvfb openbox trayer xdotool xclip x11-utils x11-xserver-utils
+               gir1.2-gtk-3.0 imagemagick desktop-file-utils
                dbus-daemon dbus-bin at-spi2-core python3-pyatspi sway wtype wl-clipboard
                dpkg-dev file lintian man-db)
 BENCH_PACKAGES=(libbenchmark-dev xvfb openbox trayer x11-utils xdotool libx11-dev libxtst-dev libxdamage-dev sway wtype

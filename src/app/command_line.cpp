@@ -11,12 +11,14 @@ namespace zindo {
 namespace {
 
 constexpr std::string_view kUsage =
-    "Usage: zindozindo [--show | --background | --search TERM | --list | --help | --version]\n"
+    "Usage: zindozindo [--show [--insert] | --background | --search TERM | --list | --help | --version]\n"
     "A tray emoji picker: click the duck, type to filter, click an emoji to copy it.\n"
     "\n"
     "  --show         open a picker now, in the running ZindoZindo if there is\n"
     "                 one, in place of the pickers it has open (bind this to a\n"
     "                 keyboard shortcut)\n"
+    "  --insert       as --show, and the emoji chosen is also typed into the\n"
+    "                 window that had the keyboard, once it has it back\n"
     "  --background   start without opening a picker, even where there is no\n"
     "                 tray yet (for autostart): the duck shows once a tray is\n"
     "                 there, and --show finds the program running\n"
@@ -73,15 +75,21 @@ CommandLineOutcome runCommandLine(std::span<const std::string_view> arguments, s
         used = 2;
     } else if (option.starts_with("--search=")) {
         term = option.substr(std::string_view("--search=").size());
-    } else if (option != "--show" && option != "--background" && option != "--list" && option != "--help" &&
-               option != "-h" && option != "--version") {
+    } else if ((option == "--show" || option == "--insert") && arguments.size() == 2 &&
+               arguments[1] == (option == "--show" ? "--insert" : "--show")) {
+        used = 2;
+    } else if (option != "--show" && option != "--insert" && option != "--background" && option != "--list" &&
+               option != "--help" && option != "-h" && option != "--version") {
         return mistake(err, "unknown option '" + std::string(option) + "'");
     }
     if (arguments.size() > used) {
         return mistake(err, "unexpected argument '" + std::string(arguments[used]) + "'");
     }
 
-    if (option == "--show") return {.startPicker = true, .showPicker = true, .exitStatus = 0};
+    if (option == "--show" || option == "--insert") {
+        const bool insert = option == "--insert" || used == 2;
+        return {.startPicker = true, .showPicker = true, .insert = insert, .exitStatus = 0};
+    }
     if (option == "--background") return {.startPicker = true, .background = true, .exitStatus = 0};
     if (option == "--help" || option == "-h") {
         out << kUsage;

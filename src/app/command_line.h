@@ -10,6 +10,7 @@ namespace zindo {
 struct CommandLineOutcome {
     bool startPicker = false;
     bool showPicker = false;  // open a picker at once, in the running program if there is one
+    bool insert = false;      // and type its choice into the window that had the keyboard
     bool background = false;  // never open a picker unasked, even without a tray
     int exitStatus = 0;
 };

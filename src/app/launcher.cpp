@@ -34,11 +34,21 @@ void findProgram(char (&path)[PATH_MAX]) {
     }
 }
 
+// What the program's own command line reads as a picker request: no option,
+// --show, --insert, or --show and --insert in either order.
+bool asksForAPicker(int argc, char** argv, bool& insert) {
+    const auto is = [&](int at, const char* option) { return std::strcmp(argv[at], option) == 0; };
+    insert = (argc >= 2 && is(1, "--insert")) || (argc == 3 && is(2, "--insert"));
+    if (argc == 1) return true;
+    if (argc == 2) return is(1, "--show") || is(1, "--insert");
+    return argc == 3 && ((is(1, "--show") && is(2, "--insert")) || (is(1, "--insert") && is(2, "--show")));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bool asksForAPicker = argc == 1 || (argc == 2 && std::strcmp(argv[1], "--show") == 0);
-    if (asksForAPicker && zindo::platform::askRunningProgramToShow()) return 0;
+    bool insert = false;
+    if (asksForAPicker(argc, argv, insert) && zindo::platform::askRunningProgramToShow(insert)) return 0;
     char path[PATH_MAX];
     findProgram(path);
     ::execv(path, argv);

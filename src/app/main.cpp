@@ -14,7 +14,8 @@ int main(int argc, char** argv) {
     // Decided before Qt starts, so that a start that is not the one program costs little.
     using zindo::platform::qt::SingleInstance;
     SingleInstance instance;
-    const SingleInstance::Start start = outcome.showPicker   ? SingleInstance::Start::show
+    const SingleInstance::Start start = outcome.insert       ? SingleInstance::Start::insert
+                                        : outcome.showPicker ? SingleInstance::Start::show
                                         : outcome.background ? SingleInstance::Start::background
                                                              : SingleInstance::Start::plain;
     switch (instance.claim(start)) {
@@ -27,7 +28,7 @@ int main(int argc, char** argv) {
     }
     zindo::platform::qt::chooseInputModule();
     zindo::platform::qt::QtHost host(argc, argv, instance);
-    if (outcome.showPicker) host.showPickerAtStart();
+    if (outcome.showPicker) host.showPickerAtStart(outcome.insert);
     if (outcome.background) host.startInBackground();
     return zindo::runPicker(host);
 }

@@ -1,7 +1,9 @@
 // The copy: the clicked emoji onto the clipboard, the flash, and the close
-// 0.3 s later.
+// 0.3 s later; for a picker asked to insert, the emoji typed after that.
 #include "app/zindo_app.h"
+#include "platform/host.h"
 #include "platform/pasteboard.h"
+#include "platform/text_insertion.h"
 
 namespace zindo {
 namespace {
@@ -23,8 +25,12 @@ void ZindoApp::emojiButtonClicked(platform::Button& sender) {
     if (superview != nullptr) showGreenFlash(origin, *superview);
 
     // Weak: a window the user closes meanwhile is released at once.
+    const std::weak_ptr<platform::Window> window = windowToCloseAfterCopy(sender);
+    // Typed where the person was typing, for a picker asked to, once it has closed.
+    if (const auto open = window.lock())
+        platform::Application::shared().host().textInsertion().insertOnceClosed(*open, title);
     auto& queue = platform::Application::shared().mainQueue();
-    queue.asyncAfter(queue.now() + kCloseDelay, [window = windowToCloseAfterCopy(sender)] {
+    queue.asyncAfter(queue.now() + kCloseDelay, [window] {
         if (const auto open = window.lock()) open->close();
     });
 }

@@ -1,6 +1,6 @@
 // What a host (the desktop, or the testing host) provides under the
-// application: the clock, the status bar, the pasteboard, the screen and the
-// event loop, and what it hears of windows.
+// application: the clock, the status bar, the pasteboard, typing into other
+// windows, the screen and the event loop, and what it hears of windows.
 #pragma once
 
 #include "platform/geometry.h"
@@ -11,6 +11,7 @@ class Application;
 class Clock;
 class Pasteboard;
 class StatusBar;
+class TextInsertion;
 class Window;
 
 class Host {
@@ -20,6 +21,7 @@ public:
     virtual const Clock& clock() const = 0;
     virtual StatusBar& systemStatusBar() = 0;
     virtual Pasteboard& generalPasteboard() = 0;
+    virtual TextInsertion& textInsertion() = 0;
     // The screen area windows are centred in, y up.
     virtual Rect screenFrame() const = 0;
 

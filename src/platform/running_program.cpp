@@ -46,12 +46,13 @@ bool isPrintableAscii(std::string_view text) {
     return true;
 }
 
-std::array<std::string_view, 3> showRequest(std::string_view token) {
-    if (token.empty() || !isPrintableAscii(token)) return {"show", "", "\n"};
-    return {"show ", token, "\n"};
+std::array<std::string_view, 3> showRequest(std::string_view token, bool insert) {
+    const bool sent = !token.empty() && isPrintableAscii(token);
+    if (insert) return {sent ? "insert " : "insert", sent ? token : "", "\n"};
+    return {sent ? "show " : "show", sent ? token : "", "\n"};
 }
 
-bool askRunningProgramToShow() {
+bool askRunningProgramToShow(bool insert) {
     const std::string_view runtime = environment("XDG_RUNTIME_DIR");
     if (runtime.empty()) return false;
     // Wayland's display where both are set, as the program names its files.
@@ -78,7 +79,7 @@ bool askRunningProgramToShow() {
     if (::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
         std::string_view token = environment("XDG_ACTIVATION_TOKEN");
         if (token.empty()) token = environment("DESKTOP_STARTUP_ID");
-        const std::array<std::string_view, 3> parts = showRequest(token);
+        const std::array<std::string_view, 3> parts = showRequest(token, insert);
         std::array<iovec, 3> pieces{};
         std::size_t total = 0;
         for (std::size_t i = 0; i < parts.size(); ++i) {

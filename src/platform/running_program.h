@@ -21,14 +21,15 @@ bool runningProgramPath(std::string_view runtimeDirectory, std::string_view disp
                         RuntimePath& path);
 
 // "show", or "show TOKEN" with the launcher's activation token, on one line,
-// in the parts it is sent in; a token that is not printable ASCII is left out.
-std::array<std::string_view, 3> showRequest(std::string_view token);
+// in the parts it is sent in; "insert" in place of "show" for a picker whose
+// choice is typed too. A token that is not printable ASCII is left out.
+std::array<std::string_view, 3> showRequest(std::string_view token, bool insert);
 bool isPrintableAscii(std::string_view text);
 
 // Hands a picker request to the program that runs, as a plain start or
 // --show does, and reports whether it took it. False whenever this cannot
 // be sure: no program runs, it does not serve yet, or no runtime directory is
 // set. The program itself then decides, with the whole of its start-up logic.
-bool askRunningProgramToShow();
+bool askRunningProgramToShow(bool insert);
 
 }  // namespace zindo::platform

@@ -32,6 +32,12 @@ TEST(CommandLineTest, SearchAndListPrintInGridOrderAndNoArgumentsOrShowStartTheP
     EXPECT_TRUE(run({}).outcome.startPicker);
     EXPECT_FALSE(run({}).outcome.showPicker);
     EXPECT_TRUE(run({"--show"}).outcome.showPicker);
+    EXPECT_FALSE(run({"--show"}).outcome.insert);
+    for (const auto& insert :
+         std::vector<std::vector<std::string_view>>{{"--insert"}, {"--show", "--insert"}, {"--insert", "--show"}}) {
+        const CommandLineOutcome outcome = run(insert).outcome;
+        EXPECT_TRUE(outcome.startPicker && outcome.showPicker && outcome.insert) << insert.size();
+    }
     const CommandLineOutcome background = run({"--background"}).outcome;
     EXPECT_TRUE(background.startPicker && background.background && !background.showPicker);
     EXPECT_EQ(run({"-h"}).out, run({"--help"}).out);
@@ -43,6 +49,8 @@ TEST(CommandLineTest, MistakesGetOneLineOnStderrAndStatusTwo) {
                                                                             {"--search", "\xFF"},
                                                                             {"--list", "x"},
                                                                             {"--show", "now"},
+                                                                            {"--show", "--show"},
+                                                                            {"--insert", "--insert"},
                                                                             {"--background", "x"},
                                                                             {"search"}}) {
         const Result r = run(arguments);

@@ -138,6 +138,11 @@ class Desktop:
     def picker(self):
         return wait_for("a picker", lambda: (self.run("xdotool", "search", "--name", "Select Emoji").split() or [0])[0])
 
+    def focused_picker(self):
+        """The picker, once it has the keyboard."""
+        return wait_for("the picker to have the keyboard", lambda: (lambda picker: picker if self.run(
+            "xdotool", "getactivewindow").strip() == picker else None)(self.picker()))
+
     def close_picker(self, window=None):
         """Closes the window with the window manager's alt+F4, or waits for the open picker to close."""
         if window:

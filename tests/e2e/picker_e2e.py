@@ -124,6 +124,36 @@ class PickerEndToEndTest(unittest.TestCase):
         self.assertEqual(self.desktop.geometry(self.desktop.picker())[2:], [1000, 1160])
         self.assertEqual(written(self.errors).decode().count("colour emoji font"), 1)
 
+    def test_4_a_picker_asked_to_insert_types_its_choice_exactly_into_the_window_that_had_the_keyboard(self):
+        desktop = self.desktop
+        typed = tempfile.TemporaryFile()
+        self.addCleanup(typed.close)
+        field = subprocess.Popen(["/usr/bin/python3", os.path.join(os.path.dirname(os.path.abspath(__file__)),
+                                  "text_field.py"), "Target Field"], env=desktop.env, stdout=typed)
+        self.addCleanup(stop, field)
+        target = wait_for("the field", lambda: desktop.run("xdotool", "search", "--name", "Target Field").strip())
+        desktop.run("xdotool", "windowactivate", "--sync", target)
+        key_map = desktop.run("xmodmap", "-pke")
+        text = lambda: (written(typed).split() or [b""])[-1]
+
+        self.start("--show", "--insert")  # no program runs yet: it starts with the picker
+        desktop.focused_picker()
+        desktop.run("xdotool", "type", "--delay", "30", "polar")
+        desktop.run("xdotool", "key", "Return")
+        bear = "\U0001F43B\u200D\u2744\uFE0F".encode()
+        wait_for("the bear in the field", lambda: text() == bear.hex().encode())
+        self.assertEqual(desktop.clipboard(), bear)
+        # Dismissed with Esc: nothing typed; the next picker, asked over the socket, types only its own.
+        for keys in (["Escape"], ["d", "o", "g", "Return"]):
+            wait_for("the field to have the keyboard back", lambda: desktop.run("xdotool", "getactivewindow").strip()
+                     == target)
+            self.assertEqual(subprocess.run([BINARY, "--insert"], env=desktop.env).returncode, 0)
+            desktop.focused_picker()
+            desktop.run("xdotool", "key", "--delay", "30", *keys)
+            desktop.close_picker()
+        wait_for("the dog after the bear", lambda: text() == (bear + results("dog")[0]).hex().encode())
+        wait_for("the key map put back", lambda: desktop.run("xmodmap", "-pke") == key_map)
+
     def test_3_launches_and_starts_at_the_same_instant_leave_one_program_one_duck_and_one_picker(self):
         desktop = self.desktop
         if desktop.tray is None or desktop.tray.poll() is not None:

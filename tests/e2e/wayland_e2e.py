@@ -3,10 +3,12 @@
 swaybar's StatusNotifierItem tray on a D-Bus session of its own, keys typed by
 wtype through the compositor, and the clipboard read by wl-paste."""
 import glob
+import json
 import os
 import re
 import subprocess
 import sys
+import tempfile
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -91,6 +93,46 @@ class WaylandEndToEndTest(unittest.TestCase):
         program.terminate()
         self.assertEqual(program.wait(10), 0)
         self.assertEqual(self.messages(), [], "nothing shown to the user")
+
+    def test_a_picker_asked_to_insert_types_its_choice_through_a_virtual_keyboard_that_then_goes(self):
+        typed = tempfile.TemporaryFile()
+        self.addCleanup(typed.close)
+        field = subprocess.Popen(["/usr/bin/python3", os.path.join(os.path.dirname(os.path.abspath(__file__)),
+                                  "text_field.py"), "Target Field"], env=dict(self.env, GDK_BACKEND="wayland"),
+                                 stdout=typed, stderr=subprocess.DEVNULL)
+        self.addCleanup(stop, field)
+        # The headless compositor has no keyboard: a virtual one stands in for the person's, idle all along.
+        keyboard = subprocess.Popen(["wtype", "-s", "3600000", " "], env=self.env)
+        self.addCleanup(stop, keyboard)
+        keyboards = lambda: [device for device in json.loads(self.command("swaymsg", "--raw", "-t", "get_inputs"))
+                             if device["type"] == "keyboard"]
+        wait_for("the keyboard", keyboards)
+        wait_for("the field to have the keyboard", lambda: '"Target Field"' in self.command(
+            "swaymsg", "-t", "get_tree") and self.focused() == "Target Field")
+        text = lambda: (written(typed).split() or [b""])[-1]
+        start(self, self.env, "--show", "--insert")
+        self.assertEqual(self.copy_by_keyboard("polar"), results("polar")[0])
+        wait_for("the bear in the field", lambda: text() == results("polar")[0].hex().encode())
+        # Dismissed with Esc: nothing typed; the next picker types only its own.
+        for keys in (["-k", "Escape"], ["dog", "-k", "Return"]):
+            wait_for("the field to have the keyboard back", lambda: self.focused() == "Target Field")
+            self.assertEqual(subprocess.run([BINARY, "--insert"], env=self.env).returncode, 0)
+            wait_for("the picker to have the keyboard", lambda: self.focused() == "\U0001F986 ZindoZindo - Select Emoji")
+            self.command("wtype", "-s", "300", *keys)
+            wait_for("the picker to close", lambda: not self.pickers())
+        wait_for("the dog after the bear", lambda: text() == (results("polar")[0] + results("dog")[0]).hex().encode())
+        wait_for("no keyboard of ours left", lambda: len(keyboards()) == 1)
+
+    def focused(self):
+        """The title of the window that has the keyboard."""
+        def find(node):
+            if node.get("focused"):
+                return node.get("name")
+            for child in node.get("nodes", []) + node.get("floating_nodes", []):
+                found = find(child)
+                if found:
+                    return found
+        return find(json.loads(self.command("swaymsg", "--raw", "-t", "get_tree")))
 
 
 if __name__ == "__main__":

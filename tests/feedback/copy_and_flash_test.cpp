@@ -20,6 +20,10 @@ TEST(CopyTest, AClickCopiesExactlyTheTitleFadesACheckMarkInAndOutAndClosesThePic
     clicked.performClick();
     EXPECT_EQ(session.clipboard(), "\U0001F441\uFE0F\u200D\U0001F5E8\uFE0F");
     EXPECT_EQ(session.host.pasteboard().itemCount(), 1u);
+    // Typed too, for a picker asked to: the same exact title, for the clicked picker's window.
+    ASSERT_EQ(session.host.insertion().insertions().size(), 1u);
+    EXPECT_EQ(session.host.insertion().insertions()[0].picker, older.window);
+    EXPECT_EQ(session.host.insertion().insertions()[0].text, *session.clipboard());
     const auto label = std::dynamic_pointer_cast<platform::TextField>(older.document().subviews().back());
     ASSERT_NE(label, nullptr);
     const Rect frame = clicked.frame();

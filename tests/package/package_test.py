@@ -60,7 +60,7 @@ class PackageTest(unittest.TestCase):
             self.assertEqual(page.stderr, "")
             usage = run(binary, "--help").stdout
             self.assertEqual(options(page.stdout.split("\nOPTIONS\n")[1].split("\nKEYBOARD\n")[0]), options(usage))
-            self.assertEqual(options(usage), ["--background", "--help", "--list", "--search", "--show", "--version"])
+            self.assertEqual(options(usage), ["--background", "--help", "--insert", "--list", "--search", "--show", "--version"])
 
 
 if __name__ == "__main__":

@@ -21,9 +21,12 @@ TEST(RunningProgramTest, NamesFilesForTheDisplayWhileTheyFitASocketAddressAndSen
     EXPECT_FALSE(runningProgramPath(directory + "d", ":0", "socket", path));
 
     using Parts = std::array<std::string_view, 3>;
-    EXPECT_EQ(showRequest(""), (Parts{"show", "", "\n"}));
-    EXPECT_EQ(showRequest("id_TIME42"), (Parts{"show ", "id_TIME42", "\n"}));
-    EXPECT_EQ(showRequest("two words"), (Parts{"show", "", "\n"}));
+    EXPECT_EQ(showRequest("", false), (Parts{"show", "", "\n"}));
+    EXPECT_EQ(showRequest("id_TIME42", false), (Parts{"show ", "id_TIME42", "\n"}));
+    EXPECT_EQ(showRequest("two words", false), (Parts{"show", "", "\n"}));
+    EXPECT_EQ(showRequest("", true), (Parts{"insert", "", "\n"}));
+    EXPECT_EQ(showRequest("id_TIME42", true), (Parts{"insert ", "id_TIME42", "\n"}));
+    EXPECT_EQ(showRequest("two words", true), (Parts{"insert", "", "\n"}));
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "platform/qt/geometry.h"
 #include "platform/qt/grid_accessible.h"
 #include "platform/qt/launch_activation.h"
+#include "platform/qt/session_typist.h"
 #include "platform/qt/wayland_decorations.h"
 #include "platform/qt/window_widget.h"
 #include "platform/window.h"
@@ -37,7 +38,10 @@ double desktopHeight() {
 }  // namespace
 
 QtHost::QtHost(int& argc, char** argv, SingleInstance& instance)
-    : qtApplication_(argc, argv), tray_([this] { afterEvent(); }, [this] { trayArrived(); }), instance_(instance) {
+    : qtApplication_(argc, argv),
+      tray_([this] { afterEvent(); }, [this] { trayArrived(); }),
+      insertion_(clock_, &sessionTypist),
+      instance_(instance) {
     QApplication::setQuitOnLastWindowClosed(false);  // the tray keeps the program alive
     // Qt 6.7 and later keep a text-input-v3 focus until the compositor's leave, which for a
     // closed picker names the surface Qt has just destroyed: Qt warns, though nothing is lost.
@@ -88,9 +92,10 @@ void QtHost::run(Application& application) {
         quitWithLastWindow_ = true;
     }
     // The picker before the duck, so that its emoji draw on the worker meanwhile.
+    if (insertAtStart_) insertion_.expectPicker();
     if (showPickerAtStart_ || (!trayAvailable && !background_)) tray_.clickFirstItem();
     tray_.show();
-    instance_.serve([this](const QByteArray& token) { showForLaterStart(token); });
+    instance_.serve([this](const SingleInstance::Request& request) { showForLaterStart(request); });
     afterEvent();
     QCoreApplication::exec();
     application_ = nullptr;
@@ -101,9 +106,10 @@ void QtHost::run(Application& application) {
 // It takes the place of the pickers open: a shortcut pressed again must not
 // pile them up behind other windows, and raising one that is open needs a
 // compositor's consent, which a new window has.
-void QtHost::showForLaterStart(const QByteArray& activationToken) {
+void QtHost::showForLaterStart(const SingleInstance::Request& request) {
     const std::vector<std::shared_ptr<Window>> earlier = application_->windows();
-    launchToken_ = activationToken;
+    if (request.insert) insertion_.expectPicker();
+    launchToken_ = request.token;
     tray_.clickFirstItem();
     launchToken_.clear();
     for (const std::shared_ptr<Window>& window : earlier) window->close();
@@ -121,6 +127,7 @@ void QtHost::windowDidOrderFront(Window& window) {
         widget =
             spare_ != nullptr ? std::exchange(spare_, nullptr) : new WindowWidget(renderer_, [this] { afterEvent(); });
         widget->attach(window);
+        insertion_.pickerShown(window);
     }
     // Placed by the controller in the screen frame above, in y-up points.
     widget->move(toQt(window.contentRect(), desktopHeight()).topLeft().toPoint());
@@ -138,6 +145,7 @@ void QtHost::windowDidClose(Window& window) {
         found->second->deleteLater();
     }
     widgets_.erase(found);
+    insertion_.pickerClosed(window);
     if (quitWithLastWindow_ && widgets_.empty()) quitOnceNothingIsLeft();
 }
 

@@ -1,5 +1,6 @@
 // The desktop host: Qt's event loop, a monotonic clock, the tray, the
-// clipboard and one top-level widget per open window.
+// clipboard, typing into the window that had the keyboard, and one
+// top-level widget per open window.
 #pragma once
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include "platform/qt/clipboard.h"
 #include "platform/qt/colour_scheme.h"
 #include "platform/qt/emoji_renderer.h"
+#include "platform/qt/insert_after_close.h"
 #include "platform/qt/quit_on_signals.h"
 #include "platform/qt/single_instance.h"
 #include "platform/qt/tray.h"
@@ -36,8 +38,12 @@ public:
     QtHost(int& argc, char** argv, SingleInstance& instance);
     ~QtHost() override;
 
-    // Opens a picker as soon as the program has started, as `--show` asks.
-    void showPickerAtStart() { showPickerAtStart_ = true; }
+    // Opens a picker as soon as the program has started, as `--show` asks,
+    // whose choice is typed too for `--insert`.
+    void showPickerAtStart(bool insert) {
+        showPickerAtStart_ = true;
+        insertAtStart_ = insert;
+    }
     // Opens no picker by itself, even without a tray, as an autostart asks:
     // the duck shows when a tray comes, and later starts are served.
     void startInBackground() { background_ = true; }
@@ -45,6 +51,7 @@ public:
     const Clock& clock() const override { return clock_; }
     StatusBar& systemStatusBar() override { return tray_; }
     Pasteboard& generalPasteboard() override { return clipboard_; }
+    TextInsertion& textInsertion() override { return insertion_; }
     Rect screenFrame() const override;
 
     void run(Application& application) override;
@@ -61,13 +68,14 @@ private:
     void runDue();
     void quitOnceNothingIsLeft();
     void trayArrived();
-    void showForLaterStart(const QByteArray& activationToken);
+    void showForLaterStart(const SingleInstance::Request& request);
 
     QApplication qtApplication_;
     ColourScheme colourScheme_;
     MonotonicClock clock_;
     Tray tray_;
     Clipboard clipboard_;
+    InsertAfterClose insertion_;
     EmojiRenderer renderer_;
     SingleInstance& instance_;
     QuitOnSignals quitOnSignals_;
@@ -81,6 +89,7 @@ private:
     bool wasAnimating_ = false;
     bool waitingForClipboard_ = false;
     bool showPickerAtStart_ = false;
+    bool insertAtStart_ = false;
     bool background_ = false;
 };
 

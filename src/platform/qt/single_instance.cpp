@@ -16,10 +16,11 @@
 namespace zindo::platform::qt {
 namespace {
 
-// "show", or "show TOKEN", on one line; anything else is ignored.
+// "show" or "insert", alone or with " TOKEN", on one line; anything else is ignored.
 constexpr qsizetype kMaxRequest = 1024;
 constexpr int kClientTimeoutMs = 2000;
 const QByteArray kShow = QByteArrayLiteral("show");
+const QByteArray kInsert = QByteArrayLiteral("insert");
 
 QByteArray activationToken() {
     // Wayland's xdg-activation, else the X11 startup notification id.
@@ -41,12 +42,12 @@ QString runtimePath(std::string_view suffix) {
 
 // Asks the running program to open a picker, passing on the launcher's
 // activation token; false when none serves.
-bool askRunningToShow(const QString& path) {
+bool askRunningToShow(const QString& path, bool insert) {
     QLocalSocket socket;
     socket.connectToServer(path);
     if (!socket.waitForConnected(500)) return false;
     const QByteArray token = activationToken();
-    for (const std::string_view part : showRequest(std::string_view(token.constData(), token.size())))
+    for (const std::string_view part : showRequest(std::string_view(token.constData(), token.size()), insert))
         socket.write(part.data(), static_cast<qint64>(part.size()));
     return socket.waitForBytesWritten(500);
 }
@@ -64,11 +65,13 @@ SingleInstance::Request SingleInstance::readRequest(const QByteArray& received) 
     if (end < 0 || end > kMaxRequest)
         return {received.size() > kMaxRequest ? Request::Kind::refused : Request::Kind::incomplete, {}};
     const QByteArray line = received.left(end).trimmed();
-    if (line == kShow) return {Request::Kind::show, {}};
-    const QByteArray token = line.mid(kShow.size() + 1);
-    if (!line.startsWith(kShow + ' ') || token.isEmpty() || !isPrintableAscii(token.toStdString()))
+    const bool insert = line.startsWith(kInsert);
+    const QByteArray& verb = insert ? kInsert : kShow;
+    if (line == verb) return {Request::Kind::show, {}, insert};
+    const QByteArray token = line.mid(verb.size() + 1);
+    if (!line.startsWith(verb + ' ') || token.isEmpty() || !isPrintableAscii(token.toStdString()))
         return {Request::Kind::refused, {}};
-    return {Request::Kind::show, token};
+    return {Request::Kind::show, token, insert};
 }
 
 SingleInstance::Claim SingleInstance::claim(Start start) {
@@ -89,7 +92,8 @@ SingleInstance::Claim SingleInstance::claim(Start start) {
             lock_ = lock;
             return Claim::run;
         }
-        if (start == Start::background || askRunningToShow(path) || start == Start::plain) break;
+        if (start == Start::background || askRunningToShow(path, start == Start::insert) || start == Start::plain)
+            break;
         if (std::chrono::steady_clock::now() > deadline) {
             std::fprintf(stderr, "zindozindo: the running ZindoZindo did not answer\n");
             ::close(lock);
@@ -101,7 +105,7 @@ SingleInstance::Claim SingleInstance::claim(Start start) {
     return Claim::handedOver;
 }
 
-bool SingleInstance::serve(std::function<void(const QByteArray& token)> show) {
+bool SingleInstance::serve(std::function<void(const Request& request)> show) {
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     const QString path = socketPath();
     // Holding the lock, this is the one program: a socket file here is a crashed run's.
@@ -119,7 +123,7 @@ bool SingleInstance::serve(std::function<void(const QByteArray& token)> show) {
                 const Request request = readRequest(client->peek(kMaxRequest + 1));
                 if (request.kind == Request::Kind::incomplete) return;
                 client->disconnectFromServer();
-                if (request.kind == Request::Kind::show) show(request.token);
+                if (request.kind == Request::Kind::show) show(request);
             });
         }
     });

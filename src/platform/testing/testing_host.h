@@ -6,11 +6,13 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/clock.h"
 #include "platform/host.h"
 #include "platform/pasteboard.h"
 #include "platform/status_bar.h"
+#include "platform/text_insertion.h"
 
 namespace zindo::platform::testing {
 
@@ -34,6 +36,22 @@ private:
     std::map<std::string, std::string, std::less<>> items_;
 };
 
+// Keeps what it was asked to type, for which picker.
+class RecordingTextInsertion : public TextInsertion {
+public:
+    struct Insertion {
+        const Window* picker;
+        std::string text;
+    };
+    void insertOnceClosed(const Window& picker, std::string_view text) override {
+        insertions_.push_back({&picker, std::string(text)});
+    }
+    const std::vector<Insertion>& insertions() const { return insertions_; }
+
+private:
+    std::vector<Insertion> insertions_;
+};
+
 class TestStatusBar : public StatusBar {
 public:
     std::shared_ptr<StatusItem> statusItemWithLength(double length) override {
@@ -46,6 +64,7 @@ public:
     const Clock& clock() const override { return clock_; }
     StatusBar& systemStatusBar() override { return statusBar_; }
     Pasteboard& generalPasteboard() override { return pasteboard_; }
+    TextInsertion& textInsertion() override { return insertion_; }
     Rect screenFrame() const override { return Rect{0.0, 0.0, 1920.0, 1080.0}; }
     // Finishes launching and returns: the test goes on as the user.
     void run(Application& application) override;
@@ -62,12 +81,14 @@ public:
     double now() const { return clock_.now(); }
 
     InMemoryPasteboard& pasteboard() { return pasteboard_; }
+    const RecordingTextInsertion& insertion() const { return insertion_; }
     int activations() const { return activations_; }
 
 private:
     ManualClock clock_;
     TestStatusBar statusBar_;
     InMemoryPasteboard pasteboard_;
+    RecordingTextInsertion insertion_;
     std::function<void(Window&)> shown_;
     std::function<void(Window&)> closed_;
     int activations_ = 0;

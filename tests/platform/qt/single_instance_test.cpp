@@ -15,14 +15,19 @@ namespace {
 
 using Kind = SingleInstance::Request::Kind;
 
-TEST(SingleInstanceTest, ReadsOneShortLineOfShowAndAPrintableTokenAndRefusesTheRest) {
+TEST(SingleInstanceTest, ReadsOneShortLineOfShowOrInsertAndAPrintableTokenAndRefusesTheRest) {
     const struct {
         QByteArray received;
         Kind kind;
         QByteArray token;
+        bool insert = false;
     } cases[] = {
         {"show\n", Kind::show, ""},
         {"show id_TIME42\nmore", Kind::show, "id_TIME42"},
+        {"insert\n", Kind::show, "", true},
+        {"insert id_TIME42\n", Kind::show, "id_TIME42", true},
+        {"inserted\n", Kind::refused, ""},
+        {"show insert\n", Kind::show, "insert"},
         {"show", Kind::incomplete, ""},
         {"show \n", Kind::show, ""},
         {"show\x07now\n", Kind::refused, ""},
@@ -38,6 +43,7 @@ TEST(SingleInstanceTest, ReadsOneShortLineOfShowAndAPrintableTokenAndRefusesTheR
         const SingleInstance::Request request = SingleInstance::readRequest(c.received);
         EXPECT_EQ(request.kind, c.kind) << c.received.left(40).toStdString();
         EXPECT_EQ(request.token, c.token) << c.received.left(40).toStdString();
+        EXPECT_EQ(request.insert, c.insert) << c.received.left(40).toStdString();
     }
 }
 
@@ -53,7 +59,9 @@ TEST(SingleInstanceTest, TheLockHolderRunsAndServesAloneAndLaterStartsHandItThei
     EXPECT_EQ(SingleInstance().claim(SingleInstance::Start::plain), SingleInstance::Claim::handedOver);
 
     std::vector<QByteArray> shown;
-    ASSERT_TRUE(holder->serve([&](const QByteArray& token) { shown.push_back(token); }));
+    ASSERT_TRUE(holder->serve([&](const SingleInstance::Request& request) {
+        shown.push_back((request.insert ? "insert:" : "") + request.token);
+    }));
     struct stat status = {};
     ASSERT_EQ(::stat(path.constData(), &status), 0);
     EXPECT_EQ(status.st_mode & 077, 0u) << "only the user may reach the running program";
@@ -67,8 +75,9 @@ TEST(SingleInstanceTest, TheLockHolderRunsAndServesAloneAndLaterStartsHandItThei
     qputenv("XDG_ACTIVATION_TOKEN", "the-token");
     EXPECT_EQ(SingleInstance().claim(SingleInstance::Start::show), SingleInstance::Claim::handedOver);
     qunsetenv("XDG_ACTIVATION_TOKEN");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return shown.size() == 2; }, 10000));
-    EXPECT_EQ(shown, (std::vector<QByteArray>{"", "the-token"}));
+    EXPECT_EQ(SingleInstance().claim(SingleInstance::Start::insert), SingleInstance::Claim::handedOver);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shown.size() == 3; }, 10000));
+    EXPECT_EQ(shown, (std::vector<QByteArray>{"", "the-token", "insert:"}));
 
     holder.reset();  // the lock goes with its holder
     EXPECT_EQ(SingleInstance().claim(SingleInstance::Start::show), SingleInstance::Claim::run);
