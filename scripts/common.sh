@@ -9,7 +9,7 @@ TEST_PACKAGES=(libgtest-dev clang libclang-rt-dev clang-format xvfb openbox tray
                gir1.2-gtk-3.0 imagemagick desktop-file-utils
                dbus-daemon dbus-bin at-spi2-core python3-pyatspi sway wtype wl-clipboard
                dpkg-dev file lintian man-db)
-BENCH_PACKAGES=(libbenchmark-dev xvfb openbox trayer x11-utils xdotool libx11-dev libxtst-dev libxdamage-dev sway wtype
+BENCH_PACKAGES=(libbenchmark-dev xvfb openbox trayer x11-utils xdotool gir1.2-gtk-3.0 python3-gi libx11-dev libxtst-dev libxdamage-dev sway wtype
                 dbus-daemon)
 
 # Installs whatever of the named Debian packages is missing.

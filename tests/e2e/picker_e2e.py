@@ -134,7 +134,7 @@ class PickerEndToEndTest(unittest.TestCase):
         target = wait_for("the field", lambda: desktop.run("xdotool", "search", "--name", "Target Field").strip())
         desktop.run("xdotool", "windowactivate", "--sync", target)
         key_map = desktop.run("xmodmap", "-pke")
-        text = lambda: (written(typed).split() or [b""])[-1]
+        text = lambda: (written(typed).split() or [b""])[-1]  # the last change's text
 
         self.start("--show", "--insert")  # no program runs yet: it starts with the picker
         desktop.focused_picker()

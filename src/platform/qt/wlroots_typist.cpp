@@ -154,10 +154,10 @@ bool Connection::type(std::u32string_view scalars) {
         zwp_virtual_keyboard_v1_key(keyboard, milliseconds(), key, WL_KEYBOARD_KEY_STATE_PRESSED);
         zwp_virtual_keyboard_v1_key(keyboard, milliseconds(), key, WL_KEYBOARD_KEY_STATE_RELEASED);
     }
-    // The keys in before the keyboard goes, and it goes: no device stays listed.
-    const bool sent = wl_display_roundtrip(display_) >= 0;
+    // The keyboard goes once its keys are in: no device stays listed. The requests go
+    // in order; the connection's end waits for the compositor to have read them.
     zwp_virtual_keyboard_v1_destroy(keyboard);
-    return wl_display_roundtrip(display_) >= 0 && sent;
+    return wl_display_flush(display_) >= 0;
 }
 
 class WlrootsFocusedWindow : public FocusedWindow {
@@ -187,8 +187,12 @@ std::string keymapTyping(std::u32string_view distinctScalars) {
         std::snprintf(keysym, sizeof keysym, "U%04X", static_cast<unsigned>(distinctScalars[at]));
         symbols += "  key " + key + " { [ " + keysym + " ] };\n";
     }
-    return "xkb_keymap {\n" + keycodes + "};\nxkb_types \"zindozindo\" { include \"complete\" };\n" +
-           "xkb_compatibility \"zindozindo\" { include \"complete\" };\n" + symbols + "};\n};\n";
+    // One level and no interpretations: the compositor and the target compile it in microseconds,
+    // where the complete types and compatibility would take milliseconds each.
+    return "xkb_keymap {\n" + keycodes +
+           "};\nxkb_types \"zindozindo\" {\n  type \"ONE_LEVEL\" { modifiers = none; level_name[Level1] = \"Any\"; "
+           "};\n};\n" +
+           "xkb_compatibility \"zindozindo\" { };\n" + symbols + "};\n};\n";
 }
 
 WlrootsTypist::Globals WlrootsTypist::offered() {
