@@ -49,6 +49,11 @@ void InsertAfterClose::pickerShown(const Window& picker) {
     open_.emplace_back(&picker, Insertion{std::move(expected_), {}, 0.0});
 }
 
+void InsertAfterClose::expectNoMore() {
+    expecting_ = false;
+    expected_.reset();
+}
+
 void InsertAfterClose::insertOnceClosed(const Window& picker, std::string_view text) {
     const auto open = std::find_if(open_.begin(), open_.end(), [&](const auto& each) { return each.first == &picker; });
     if (open == open_.end()) return;

@@ -31,7 +31,9 @@ public:
     // window that has the keyboard now, or, when that is a picker of ours
     // asked to insert, into the window that one was to type into.
     void expectPicker();
+    // The picker asked for has shown, or no picker came of the request.
     void pickerShown(const Window& picker);
+    void expectNoMore();
     void pickerClosed(const Window& picker);
     void insertOnceClosed(const Window& picker, std::string_view text) override;
 

@@ -94,6 +94,7 @@ void QtHost::run(Application& application) {
     // The picker before the duck, so that its emoji draw on the worker meanwhile.
     if (insertAtStart_) insertion_.expectPicker();
     if (showPickerAtStart_ || (!trayAvailable && !background_)) tray_.clickFirstItem();
+    insertion_.expectNoMore();  // only the picker asked for types
     tray_.show();
     instance_.serve([this](const SingleInstance::Request& request) { showForLaterStart(request); });
     afterEvent();
@@ -111,6 +112,7 @@ void QtHost::showForLaterStart(const SingleInstance::Request& request) {
     if (request.insert) insertion_.expectPicker();
     launchToken_ = request.token;
     tray_.clickFirstItem();
+    insertion_.expectNoMore();
     launchToken_.clear();
     for (const std::shared_ptr<Window>& window : earlier) window->close();
     afterEvent();
