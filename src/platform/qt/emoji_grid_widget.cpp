@@ -96,6 +96,16 @@ const Button* EmojiGridWidget::cell(std::ptrdiff_t index) const {
     return at < document->subviews().size() ? dynamic_cast<const Button*>(document->subviews()[at].get()) : nullptr;
 }
 
+QString EmojiGridWidget::cellName(std::ptrdiff_t index) const {
+    const Button* button = cell(index);
+    return button != nullptr ? QString::fromStdString(button->title()) : QString();
+}
+
+QString EmojiGridWidget::cellDescription(std::ptrdiff_t index) const {
+    const Button* button = cell(index);
+    return button != nullptr ? QString::fromStdString(button->toolTip()) : QString();
+}
+
 QRect EmojiGridWidget::cellRect(std::ptrdiff_t index) const {
     const Button* button = cell(index);
     if (button == nullptr) return {};

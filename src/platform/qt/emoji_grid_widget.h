@@ -10,11 +10,12 @@
 #include <vector>
 
 #include "platform/controls.h"
+#include "platform/qt/emoji_cells.h"
 #include "platform/qt/emoji_renderer.h"
 
 namespace zindo::platform::qt {
 
-class EmojiGridWidget : public QWidget {
+class EmojiGridWidget : public QWidget, public EmojiCells {
 public:
     EmojiGridWidget(ScrollView& scrollView, EmojiRenderer& renderer, std::function<void()> afterClick);
 
@@ -27,16 +28,15 @@ public:
     void setOnLeaveUpwards(std::function<void()> leave) { leaveUpwards_ = std::move(leave); }
 
     // The grid's buttons, in subview order, for keys and assistive technologies.
-    static constexpr std::ptrdiff_t kNone = -1;
-    std::ptrdiff_t cellCount() const { return static_cast<std::ptrdiff_t>(cells_.size()); }
+    std::ptrdiff_t cellCount() const override { return static_cast<std::ptrdiff_t>(cells_.size()); }
     const Button* cell(std::ptrdiff_t index) const;
-    QRect cellRect(std::ptrdiff_t index) const;
-    // The topmost cell under a point in the widget, or kNone.
-    std::ptrdiff_t cellAt(QPointF position) const;
-    std::ptrdiff_t focusedCell() const { return hasFocus() ? focused_ : kNone; }
-    // What a click on the cell does.
-    void pressCell(std::ptrdiff_t index);
-    std::uint64_t generation() const { return generation_; }
+    QString cellName(std::ptrdiff_t index) const override;
+    QString cellDescription(std::ptrdiff_t index) const override;
+    QRect cellRect(std::ptrdiff_t index) const override;
+    std::ptrdiff_t cellAt(QPointF position) const override;
+    std::ptrdiff_t focusedCell() const override { return hasFocus() ? focused_ : kNone; }
+    void pressCell(std::ptrdiff_t index) override;
+    std::uint64_t generation() const override { return generation_; }
 
 protected:
     bool event(QEvent* event) override;
