@@ -1,9 +1,12 @@
 // The emoji grid: a scroll view's document view painted as one widget, only
 // the cells in the visible rectangle, with hover, pressed and keyboard-focus
 // feedback; it hit-tests clicks to the button under them and moves a focus
-// ring with the keys.
+// ring with the keys. A right click, a long press, or the Menu key or
+// Shift+F10 on a cell with alternates opens them in a strip beside it.
 #pragma once
 
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -15,9 +18,12 @@
 
 namespace zindo::platform::qt {
 
+class SkinToneStrip;
+
 class EmojiGridWidget : public QWidget, public EmojiCells {
 public:
     EmojiGridWidget(ScrollView& scrollView, EmojiRenderer& renderer, std::function<void()> afterClick);
+    ~EmojiGridWidget() override;
 
     // Brings the widget's size in line with the document; true when the
     // document is a new one.
@@ -55,6 +61,11 @@ private:
     void setFocused(std::ptrdiff_t index);
     std::ptrdiff_t columns() const;
     std::ptrdiff_t visibleRows() const;
+    bool hasAlternates(std::ptrdiff_t index) const;
+    void openAlternates(std::ptrdiff_t index, bool fromKeyboard);
+    void closeAlternates();
+    // A click on the cell (kNone), or a choice of one of its alternates.
+    void sendFromCell(std::ptrdiff_t index, std::ptrdiff_t alternate);
 
     ScrollView* scrollView_;
     EmojiRenderer& renderer_;
@@ -67,6 +78,8 @@ private:
     std::ptrdiff_t focused_ = kNone;
     bool ringShown_ = false;  // only while the focus came from the keyboard
     bool drewAhead_ = false;
+    QTimer longPress_;
+    QPointer<SkinToneStrip> strip_;  // made on first use, a child of the window so that no viewport clips it
 };
 
 }  // namespace zindo::platform::qt
