@@ -113,12 +113,13 @@ bool SkinToneStrip::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-// A click anywhere else in the program only closes the strip.
+// A click anywhere else in the picker only closes the strip; other windows,
+// such as the tray's menu, keep their clicks.
 bool SkinToneStrip::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && type != QEvent::Wheel) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget == nullptr || widget == this || isAncestorOf(widget)) return false;
+    if (widget == nullptr || widget->window() != window() || widget == this || isAncestorOf(widget)) return false;
     dismiss();
     return true;
 }
