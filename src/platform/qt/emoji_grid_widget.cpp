@@ -316,8 +316,9 @@ void EmojiGridWidget::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (key == Qt::Key_Menu || (key == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        // As the arrows do, from the first cell where none has the ring yet.
         ringShown_ = true;
-        openAlternates(focused_, true);
+        openAlternates(focused_ == kNone ? 0 : focused_, true);
         return;
     }
     const std::optional<FocusMove> move = focusMoveFor(key);
