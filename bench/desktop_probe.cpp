@@ -1,7 +1,8 @@
 // The picker on a real display (desktop_probe.py starts Xvfb, a window
 // manager and a tray for it): from a text change, an arrow key or a tray click
-// to the end of the paint that shows the result, the same keystroke done with a QPushButton
-// per emoji, and the memory held after many open/type/copy/close cycles.
+// to the end of the paint that shows the result, a right click to the painted
+// skin tones, the same keystroke done with a QPushButton per emoji, and the
+// memory held after many open/type/copy/close cycles.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -22,6 +23,7 @@
 #include "figures.h"
 #include "grid/grid_layout.h"
 #include "platform/application.h"
+#include "platform/qt/emoji_grid_widget.h"
 #include "platform/qt/qt_host.h"
 
 namespace {
@@ -140,6 +142,38 @@ void grid_key_to_painted_focus(benchmark::State& state) {
 BENCHMARK(grid_key_to_painted_focus)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly();
+
+// A right click on a cell to the painted strip of its skin tones, each run
+// another cell's: five emoji the strip draws before it first paints.
+void right_click_to_painted_skin_tones(benchmark::State& state) {
+    static int opened = 0;
+    clickTheDuck();
+    QWidget* picker = openPicker();
+    picker->findChild<QLineEdit*>(QStringLiteral("searchField"))->setText(QStringLiteral("hand"));
+    settle();
+    auto* grid = static_cast<zindo::platform::qt::EmojiGridWidget*>(gridOf(picker));
+    for (auto _ : state) {
+        std::ptrdiff_t cell = 0;
+        for (int skipped = opened++; cell < grid->cellCount(); ++cell) {
+            if (!grid->cell(cell)->alternates().empty() && skipped-- == 0) break;
+        }
+        QElapsedTimer start;
+        start.start();
+        QTest::mousePress(grid, Qt::RightButton, {}, grid->cellRect(cell).center());
+        // Shown, to be painted on the next pass of the loop.
+        QWidget* strip = picker->findChild<QWidget*>(QStringLiteral("skinTones"));
+        state.SetIterationTime(PaintWatcher(strip).waitSince(start));
+        QTest::mouseRelease(grid, Qt::RightButton, {}, grid->cellRect(cell).center());
+        QTest::keyClick(strip, Qt::Key_Escape);
+    }
+    closePicker();
+}
+BENCHMARK(right_click_to_painted_skin_tones)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
     ->Repetitions(9)
     ->ReportAggregatesOnly();
 

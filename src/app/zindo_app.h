@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -40,6 +41,8 @@ public:
     void searchFieldDidEndSearching(platform::SearchField& sender) override;
     void createEmojiGrid(platform::ScrollView& scrollView, std::string_view searchTerm);
     void emojiButtonClicked(platform::Button& sender);
+    // A skin tone chosen from the sender's alternates: copied as a click copies the sender's own emoji.
+    void skinToneChosen(platform::Button& sender, std::string_view tone);
     void showGreenFlash(platform::Point point, platform::View& view);
     // Lets go of everything that belonged to the closing picker.
     void windowWillClose(platform::Window& window) override;
@@ -56,6 +59,8 @@ private:
     // field's text lower-cased; both text-change routes come here.
     void rebuildForEditedField(const platform::Notification& notification);
     const OpenPicker* pickerWithField(const platform::View* field) const;
+    // Onto the clipboard, the flash over the sender, and the close 0.3 s later.
+    void copyEmoji(platform::Button& sender, std::string title);
     std::weak_ptr<platform::Window> windowToCloseAfterCopy(const platform::Button& sender) const;
 
     std::shared_ptr<platform::StatusItem> statusItem_;

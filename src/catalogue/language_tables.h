@@ -15,6 +15,9 @@ struct LanguageTable {
     // A line for each emoji of kWordedEmoji, in order: its name and keywords
     // separated by tabs, or nothing where the parent's words stand.
     std::string_view words;
+    // A line for each form of kSkinTones, in order: its name, or nothing
+    // where the parent's stands.
+    std::string_view toneNames;
 };
 
 // Sized by the generator: how many tables there are is the release's CLDR's to say.

@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "catalogue/language_tables.h"
+#include "catalogue/skin_tones.h"
 
 namespace zindo {
 namespace {
@@ -102,10 +103,11 @@ const LanguageWords* LanguageWords::ofEnvironment() {
 LanguageWords::LanguageWords(std::size_t table)
     : locale_(tables::kLanguageTables[table].locale), foldsKana_(locale_.substr(0, locale_.find('_')) == "ja") {
     // This table's lines, then its parent's, and so on.
-    std::vector<std::vector<std::string_view>> chain;
+    std::vector<std::vector<std::string_view>> chain, toneChain;
     for (const tables::LanguageTable* at = &tables::kLanguageTables[table]; at != nullptr;
          at = at->parent.empty() ? nullptr : tableFor(at->parent)) {
         chain.push_back(linesOf(at->words));
+        toneChain.push_back(linesOf(at->toneNames));
     }
     words_.reserve(tables::kWordedEmoji.size());
     for (std::size_t emoji = 0; emoji < tables::kWordedEmoji.size(); ++emoji) {
@@ -115,6 +117,13 @@ LanguageWords::LanguageWords(std::size_t table)
             Words words{unicode::decomposed(lowered), folded(lowered)};
             if (words.folded == words.lowered) words.folded.clear();
             words_.emplace(tables::kWordedEmoji[emoji], std::move(words));
+            break;
+        }
+    }
+    for (std::size_t tone = 0; tone < tables::kSkinTones.size(); ++tone) {
+        for (const std::vector<std::string_view>& lines : toneChain) {
+            if (tone >= lines.size() || lines[tone].empty()) continue;
+            toneNames_.emplace(tables::kSkinTones[tone].form, lines[tone]);
             break;
         }
     }
@@ -134,6 +143,11 @@ LanguageWords::Term::Term(std::string_view lowered, const std::string& folded)
       foldingChangesIt_(folded != unicode::decomposed(lowered)),
       lowered_(lowered),
       folded_(folded) {}
+
+std::string_view LanguageWords::skinToneName(EmojiString form) const {
+    const auto found = toneNames_.find(form);
+    return found == toneNames_.end() ? std::string_view() : found->second;
+}
 
 bool LanguageWords::anyWordContains(EmojiString emoji, const Term& term) const {
     if (!term.usable_) return false;

@@ -45,6 +45,9 @@ public:
     // lower-cased text, or folded on both sides: without accents, and in
     // Japanese with hiragana read as katakana.
     bool anyWordContains(EmojiString emoji, const Term& term) const;
+    // CLDR's name of a skin tone form ("Daumen hoch: mittlere Hautfarbe"),
+    // or nothing where these words have none.
+    std::string_view skinToneName(EmojiString form) const;
 
     explicit LanguageWords(std::size_t table);
 
@@ -58,6 +61,7 @@ private:
     std::string locale_;
     bool foldsKana_;
     std::unordered_map<EmojiString, Words> words_;
+    std::unordered_map<EmojiString, std::string_view> toneNames_;
 };
 
 }  // namespace zindo

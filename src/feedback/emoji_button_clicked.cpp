@@ -13,8 +13,11 @@ constexpr double kCloseDelay = 0.3;
 
 }  // namespace
 
-void ZindoApp::emojiButtonClicked(platform::Button& sender) {
-    const std::string title = sender.title();
+void ZindoApp::emojiButtonClicked(platform::Button& sender) { copyEmoji(sender, sender.title()); }
+
+void ZindoApp::skinToneChosen(platform::Button& sender, std::string_view tone) { copyEmoji(sender, std::string(tone)); }
+
+void ZindoApp::copyEmoji(platform::Button& sender, std::string title) {
     platform::Pasteboard& pasteboard = platform::Pasteboard::generalPasteboard();
     pasteboard.clearContents();
     pasteboard.setString(title, platform::kPasteboardTypeString);

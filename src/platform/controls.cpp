@@ -7,7 +7,13 @@ namespace zindo::platform {
 void Button::performClick() {
     Responder* receiver = target();
     const Selector selector = action();
-    if (receiver != nullptr && selector.perform != nullptr) selector.perform(*receiver, *this);
+    if (receiver != nullptr && selector.perform != nullptr) selector.perform(*receiver, *this, title_);
+}
+
+void Button::performAlternateClick(std::size_t index) {
+    Responder* receiver = target();
+    if (receiver != nullptr && alternateAction_.perform != nullptr && index < alternates_.size())
+        alternateAction_.perform(*receiver, *this, alternates_[index].title);
 }
 
 void SearchField::userDidEditText(std::string_view text) {

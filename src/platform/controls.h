@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/appearance.h"
 #include "platform/selector.h"
@@ -49,11 +50,27 @@ public:
     bool isBordered() const { return bordered_; }
     void setBordered(bool bordered) { bordered_ = bordered; }
 
+    // Forms the user may choose in place of the title, each with its
+    // description: an emoji's skin tones.
+    struct Alternate {
+        std::string title;
+        std::string toolTip;
+    };
+    const std::vector<Alternate>& alternates() const { return alternates_; }
+    void setAlternates(std::vector<Alternate> alternates) { alternates_ = std::move(alternates); }
+    // Sent to the target, in place of the action, for a chosen alternate.
+    Selector alternateAction() const { return alternateAction_; }
+    void setAlternateAction(Selector action) { alternateAction_ = action; }
+
     // A click: sends the action to the target with this button as sender.
     void performClick();
+    // A choice of alternates()[index]: sends the alternate action with its title.
+    void performAlternateClick(std::size_t index);
 
 private:
     std::string title_;
+    std::vector<Alternate> alternates_;
+    Selector alternateAction_;
     BezelStyle bezelStyle_ = BezelStyle::rounded;
     bool bordered_ = true;
 };

@@ -17,7 +17,8 @@ public:
 
 struct Selector {
     std::string_view name;
-    void (*perform)(Responder& target, Button& sender) = nullptr;
+    // The title is what the sender sends: its own, or the alternate chosen.
+    void (*perform)(Responder& target, Button& sender, std::string_view title) = nullptr;
 
     friend bool operator==(const Selector& a, const Selector& b) { return a.name == b.name; }
 };
@@ -28,28 +29,37 @@ struct ActionMethod;
 template <class Class>
 struct ActionMethod<void (Class::*)()> {
     using Receiver = Class;
-    static constexpr bool takesSender = false;
+    static constexpr int arguments = 0;
 };
 template <class Class>
 struct ActionMethod<void (Class::*)(Button&)> {
     using Receiver = Class;
-    static constexpr bool takesSender = true;
+    static constexpr int arguments = 1;
+};
+template <class Class>
+struct ActionMethod<void (Class::*)(Button&, std::string_view)> {
+    using Receiver = Class;
+    static constexpr int arguments = 2;
 };
 }  // namespace detail
 
 // makeSelector<&ZindoApp::duckClicked>("duckClicked"): a method with no
-// argument, or with the sending button as its one argument. A target of
-// another class ignores the action.
+// argument, with the sending button, or with the button and the title it
+// sends. A target of another class ignores the action.
 template <auto method>
 constexpr Selector makeSelector(std::string_view name) {
     using Traits = detail::ActionMethod<decltype(method)>;
-    return Selector{name, [](Responder& target, Button& sender) {
+    return Selector{name, [](Responder& target, Button& sender, std::string_view title) {
                         auto* receiver = dynamic_cast<typename Traits::Receiver*>(&target);
                         if (receiver == nullptr) return;
-                        if constexpr (Traits::takesSender) {
+                        if constexpr (Traits::arguments == 2) {
+                            (receiver->*method)(sender, title);
+                        } else if constexpr (Traits::arguments == 1) {
+                            (void)title;
                             (receiver->*method)(sender);
                         } else {
                             (void)sender;
+                            (void)title;
                             (receiver->*method)();
                         }
                     }};

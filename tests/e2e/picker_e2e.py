@@ -82,6 +82,17 @@ class PickerEndToEndTest(unittest.TestCase):
         desktop.close_picker()
         self.assertEqual(desktop.clipboard(), expected[1].encode())
 
+        # A right click on 👍 shows its skin tones beside it; a click on the darkest copies that form.
+        window = self.open_picker("thumbs")
+        x, y, _, _ = desktop.geometry(window)
+        desktop.run("xdotool", "mousemove", str(x + 20 + 34), str(y + 50 + 1 + 44 + 22), "click", "3")
+        dark = wait_for("the skin tones", lambda: pyatspi.findDescendant(
+            application, lambda node: node.name == "\U0001F44D\U0001F3FF" and node.getRole() == pyatspi.ROLE_PUSH_BUTTON))
+        box = dark.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        desktop.run("xdotool", "mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2), "click", "1")
+        desktop.close_picker()
+        self.assertEqual(desktop.clipboard(), "\U0001F44D\U0001F3FF".encode())
+
         events = tempfile.TemporaryFile()
         self.addCleanup(events.close)
         # Launch messages go to the root window, to clients watching its properties.

@@ -49,6 +49,26 @@ TEST(CopyTest, AClickCopiesExactlyTheTitleFadesACheckMarkInAndOutAndClosesThePic
     EXPECT_EQ(session.clipboard(), "\U0001F600");  // outlives the picker
 }
 
+// Only a cell whose emoji takes a tone offers them, and says so.
+TEST(CopyTest, ASkinToneChosenForACellIsCopiedExactlyUnderTheCellsFlashAndClosesThePickerAsAClickDoes) {
+    PickerSession session;
+    const Picker picker = session.openPicker();
+    platform::Button& thumbs = *picker.buttons().at(155);
+    ASSERT_EQ(thumbs.title(), "\U0001F44D");
+    ASSERT_EQ(thumbs.alternates().size(), 5u);
+    EXPECT_EQ(thumbs.alternates()[4].title, "\U0001F44D\U0001F3FF");
+    EXPECT_EQ(thumbs.alternates()[4].toolTip, "thumbs up: dark skin tone");
+    EXPECT_EQ(thumbs.toolTip(), "\U0001F44D, thumbs, up, 1, hand, thumb; skin tones: right-click or Menu key");
+    EXPECT_TRUE(picker.buttons().at(365)->alternates().empty()) << "the duck";
+    thumbs.performAlternateClick(4);
+    EXPECT_EQ(session.clipboard(), "\U0001F44D\U0001F3FF");
+    EXPECT_EQ(picker.document().subviews().back()->frame().origin.x, thumbs.frame().origin.x + 10);
+    session.host.advance(0.299);
+    EXPECT_TRUE(picker.window->isVisible());
+    session.host.advance(0.001);
+    EXPECT_TRUE(session.application.windows().empty());
+}
+
 TEST(CopyTest, AWindowClosedMeanwhileIsReleasedAndALooseButtonCopiesWithoutAFlash) {
     PickerSession session;
     const Picker picker = session.openPicker();

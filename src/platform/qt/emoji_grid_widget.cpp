@@ -11,9 +11,12 @@
 
 #include "platform/qt/geometry.h"
 #include "platform/qt/grid_focus.h"
+#include "platform/qt/skin_tone_strip.h"
 
 namespace zindo::platform::qt {
 namespace {
+
+constexpr int kLongPressMs = 500;
 
 std::optional<FocusMove> focusMoveFor(int key) {
     switch (key) {
@@ -45,12 +48,23 @@ EmojiGridWidget::EmojiGridWidget(ScrollView& scrollView, EmojiRenderer& renderer
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setObjectName(QStringLiteral("emojiGrid"));
+    longPress_.setSingleShot(true);
+    longPress_.setInterval(kLongPressMs);
+    QObject::connect(&longPress_, &QTimer::timeout, this, [this] {
+        const std::ptrdiff_t pressed = pressed_;
+        pressed_ = kNone;  // the release that follows clicks nothing
+        update();
+        openAlternates(pressed, false);
+    });
     syncDocument();
 }
+
+EmojiGridWidget::~EmojiGridWidget() { delete strip_; }
 
 bool EmojiGridWidget::syncDocument() {
     if (scrollView_ == nullptr || scrollView_->documentGeneration() == generation_) return false;
     generation_ = scrollView_->documentGeneration();
+    closeAlternates();
     hovered_ = pressed_ = kNone;
     cells_.clear();
     const View* document = this->document();
@@ -83,6 +97,7 @@ bool EmojiGridWidget::syncDocument() {
 }
 
 void EmojiGridWidget::detach() {
+    closeAlternates();
     scrollView_ = nullptr;
     cells_.clear();
     hovered_ = pressed_ = focused_ = kNone;
@@ -96,20 +111,61 @@ const Button* EmojiGridWidget::cell(std::ptrdiff_t index) const {
     return at < document->subviews().size() ? dynamic_cast<const Button*>(document->subviews()[at].get()) : nullptr;
 }
 
+QString EmojiGridWidget::cellName(std::ptrdiff_t index) const {
+    const Button* button = cell(index);
+    return button != nullptr ? QString::fromStdString(button->title()) : QString();
+}
+
+QString EmojiGridWidget::cellDescription(std::ptrdiff_t index) const {
+    const Button* button = cell(index);
+    return button != nullptr ? QString::fromStdString(button->toolTip()) : QString();
+}
+
 QRect EmojiGridWidget::cellRect(std::ptrdiff_t index) const {
     const Button* button = cell(index);
     if (button == nullptr) return {};
     return toQt(button->frame(), document()->frame().size.height).toRect();
 }
 
-void EmojiGridWidget::pressCell(std::ptrdiff_t index) {
+void EmojiGridWidget::pressCell(std::ptrdiff_t index) { sendFromCell(index, kNone); }
+
+void EmojiGridWidget::sendFromCell(std::ptrdiff_t index, std::ptrdiff_t alternate) {
     const Button* button = cell(index);
     if (button == nullptr) return;
     // Held for the click: the action may rebuild the grid.
     const auto held =
         std::const_pointer_cast<Button>(std::static_pointer_cast<const Button>(button->shared_from_this()));
-    held->performClick();
+    if (alternate == kNone) {
+        held->performClick();
+    } else {
+        held->performAlternateClick(static_cast<std::size_t>(alternate));
+    }
     afterClick_();
+}
+
+bool EmojiGridWidget::hasAlternates(std::ptrdiff_t index) const {
+    const Button* button = cell(index);
+    return button != nullptr && !button->alternates().empty();
+}
+
+// The cell as shown, then its alternates; the first of the strip clicks the cell.
+void EmojiGridWidget::openAlternates(std::ptrdiff_t index, bool fromKeyboard) {
+    if (!hasAlternates(index)) return;
+    const Button* button = cell(index);
+    std::vector<SkinToneStrip::Cell> cells{{cellName(index), cellDescription(index)}};
+    for (const Button::Alternate& alternate : button->alternates())
+        cells.push_back({QString::fromStdString(alternate.title), QString::fromStdString(alternate.toolTip)});
+    if (strip_ == nullptr) strip_ = new SkinToneStrip(renderer_, window());
+    focused_ = index;  // keys go on from it once the strip closes
+    const QRect rect = cellRect(index);
+    strip_->open(std::move(cells), button->font().pointSize, QRect(mapTo(window(), rect.topLeft()), rect.size()),
+                 fromKeyboard, this,
+                 [this, index](std::ptrdiff_t chosen) { sendFromCell(index, chosen == 0 ? kNone : chosen - 1); });
+}
+
+void EmojiGridWidget::closeAlternates() {
+    longPress_.stop();
+    if (strip_ != nullptr) strip_->dismiss();
 }
 
 std::ptrdiff_t EmojiGridWidget::cellAt(QPointF position) const {
@@ -226,20 +282,26 @@ void EmojiGridWidget::paintEvent(QPaintEvent* event) {
     }
 }
 
-void EmojiGridWidget::mouseMoveEvent(QMouseEvent* event) { setHovered(cellAt(event->position())); }
+void EmojiGridWidget::mouseMoveEvent(QMouseEvent* event) {
+    setHovered(cellAt(event->position()));
+    if (hovered_ != pressed_) longPress_.stop();
+}
 
 void EmojiGridWidget::leaveEvent(QEvent*) { setHovered(kNone); }
 
 void EmojiGridWidget::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) openAlternates(cellAt(event->position()), false);
     if (event->button() != Qt::LeftButton) return;
     pressed_ = cellAt(event->position());
     // Keys go on from the pressed cell; its ring waits for the first of them.
     if (pressed_ != kNone) focused_ = pressed_;
+    if (hasAlternates(pressed_)) longPress_.start();
     update();
 }
 
 void EmojiGridWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
+    longPress_.stop();
     const std::ptrdiff_t released = cellAt(event->position());
     const std::ptrdiff_t pressed = pressed_;
     pressed_ = kNone;
@@ -251,6 +313,12 @@ void EmojiGridWidget::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
         if (focused_ != kNone) pressCell(focused_);
+        return;
+    }
+    if (key == Qt::Key_Menu || (key == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        // As the arrows do, from the first cell where none has the ring yet.
+        ringShown_ = true;
+        openAlternates(focused_ == kNone ? 0 : focused_, true);
         return;
     }
     const std::optional<FocusMove> move = focusMoveFor(key);

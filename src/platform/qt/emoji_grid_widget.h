@@ -1,22 +1,29 @@
 // The emoji grid: a scroll view's document view painted as one widget, only
 // the cells in the visible rectangle, with hover, pressed and keyboard-focus
 // feedback; it hit-tests clicks to the button under them and moves a focus
-// ring with the keys.
+// ring with the keys. A right click, a long press, or the Menu key or
+// Shift+F10 on a cell with alternates opens them in a strip beside it.
 #pragma once
 
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
 #include <vector>
 
 #include "platform/controls.h"
+#include "platform/qt/emoji_cells.h"
 #include "platform/qt/emoji_renderer.h"
 
 namespace zindo::platform::qt {
 
-class EmojiGridWidget : public QWidget {
+class SkinToneStrip;
+
+class EmojiGridWidget : public QWidget, public EmojiCells {
 public:
     EmojiGridWidget(ScrollView& scrollView, EmojiRenderer& renderer, std::function<void()> afterClick);
+    ~EmojiGridWidget() override;
 
     // Brings the widget's size in line with the document; true when the
     // document is a new one.
@@ -27,16 +34,15 @@ public:
     void setOnLeaveUpwards(std::function<void()> leave) { leaveUpwards_ = std::move(leave); }
 
     // The grid's buttons, in subview order, for keys and assistive technologies.
-    static constexpr std::ptrdiff_t kNone = -1;
-    std::ptrdiff_t cellCount() const { return static_cast<std::ptrdiff_t>(cells_.size()); }
+    std::ptrdiff_t cellCount() const override { return static_cast<std::ptrdiff_t>(cells_.size()); }
     const Button* cell(std::ptrdiff_t index) const;
-    QRect cellRect(std::ptrdiff_t index) const;
-    // The topmost cell under a point in the widget, or kNone.
-    std::ptrdiff_t cellAt(QPointF position) const;
-    std::ptrdiff_t focusedCell() const { return hasFocus() ? focused_ : kNone; }
-    // What a click on the cell does.
-    void pressCell(std::ptrdiff_t index);
-    std::uint64_t generation() const { return generation_; }
+    QString cellName(std::ptrdiff_t index) const override;
+    QString cellDescription(std::ptrdiff_t index) const override;
+    QRect cellRect(std::ptrdiff_t index) const override;
+    std::ptrdiff_t cellAt(QPointF position) const override;
+    std::ptrdiff_t focusedCell() const override { return hasFocus() ? focused_ : kNone; }
+    void pressCell(std::ptrdiff_t index) override;
+    std::uint64_t generation() const override { return generation_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -55,6 +61,11 @@ private:
     void setFocused(std::ptrdiff_t index);
     std::ptrdiff_t columns() const;
     std::ptrdiff_t visibleRows() const;
+    bool hasAlternates(std::ptrdiff_t index) const;
+    void openAlternates(std::ptrdiff_t index, bool fromKeyboard);
+    void closeAlternates();
+    // A click on the cell (kNone), or a choice of one of its alternates.
+    void sendFromCell(std::ptrdiff_t index, std::ptrdiff_t alternate);
 
     ScrollView* scrollView_;
     EmojiRenderer& renderer_;
@@ -67,6 +78,8 @@ private:
     std::ptrdiff_t focused_ = kNone;
     bool ringShown_ = false;  // only while the focus came from the keyboard
     bool drewAhead_ = false;
+    QTimer longPress_;
+    QPointer<SkinToneStrip> strip_;  // made on first use, a child of the window so that no viewport clips it
 };
 
 }  // namespace zindo::platform::qt

@@ -1,23 +1,25 @@
 #include "platform/qt/grid_accessible.h"
 
 #include <QPointer>
+#include <QWidget>
 
-#include "platform/qt/emoji_grid_widget.h"
+#include "platform/qt/emoji_cells.h"
 
 namespace zindo::platform::qt {
 namespace {
 
 class CellAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
-    CellAccessible(EmojiGridWidget* grid, int index) : grid_(grid), index_(index), generation_(grid->generation()) {}
+    CellAccessible(QWidget* widget, EmojiCells* cells, int index)
+        : widget_(widget), cells_(cells), index_(index), generation_(cells->generation()) {}
 
     bool isValid() const override {
-        return grid_ != nullptr && grid_->generation() == generation_ && index_ < grid_->cellCount();
+        return widget_ != nullptr && cells_->generation() == generation_ && index_ < cells_->cellCount();
     }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return isValid() ? grid_->window()->windowHandle() : nullptr; }
+    QWindow* window() const override { return isValid() ? widget_->window()->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override {
-        return grid_ != nullptr ? QAccessible::queryAccessibleInterface(grid_) : nullptr;
+        return widget_ != nullptr ? QAccessible::queryAccessibleInterface(widget_) : nullptr;
     }
     QAccessibleInterface* child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
@@ -25,18 +27,17 @@ public:
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
 
     QString text(QAccessible::Text kind) const override {
-        const Button* button = isValid() ? grid_->cell(index_) : nullptr;
-        if (button == nullptr) return {};
-        if (kind == QAccessible::Name) return QString::fromStdString(button->title());
-        if (kind == QAccessible::Description) return QString::fromStdString(button->toolTip());
+        if (!isValid()) return {};
+        if (kind == QAccessible::Name) return cells_->cellName(index_);
+        if (kind == QAccessible::Description) return cells_->cellDescription(index_);
         return {};
     }
     void setText(QAccessible::Text, const QString&) override {}
 
     QRect rect() const override {
         if (!isValid()) return {};
-        const QRect cell = grid_->cellRect(index_);
-        return QRect(grid_->mapToGlobal(cell.topLeft()), cell.size());
+        const QRect cell = cells_->cellRect(index_);
+        return QRect(widget_->mapToGlobal(cell.topLeft()), cell.size());
     }
     QAccessible::Role role() const override { return QAccessible::Button; }
     QAccessible::State state() const override {
@@ -46,9 +47,9 @@ public:
             return state;
         }
         state.focusable = true;
-        state.focused = grid_->focusedCell() == index_;
+        state.focused = cells_->focusedCell() == index_;
         // Scrolled out of the viewport: not on screen.
-        state.offscreen = !grid_->visibleRegion().intersects(grid_->cellRect(index_));
+        state.offscreen = !widget_->visibleRegion().intersects(cells_->cellRect(index_));
         return state;
     }
 
@@ -57,67 +58,68 @@ public:
     }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& name) override {
-        if (name == pressAction() && isValid()) grid_->pressCell(index_);
+        if (name == pressAction() && isValid()) cells_->pressCell(index_);
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
     int index() const { return index_; }
-    const EmojiGridWidget* grid() const { return grid_; }
+    const EmojiCells* cells() const { return cells_; }
 
 private:
-    QPointer<EmojiGridWidget> grid_;
+    QPointer<QWidget> widget_;
+    EmojiCells* cells_;  // the widget itself: used only while it lives
     int index_;
     std::uint64_t generation_;
 };
 
 }  // namespace
 
-GridAccessible::GridAccessible(EmojiGridWidget* grid)
-    : QAccessibleWidget(grid, QAccessible::List), generation_(grid->generation()) {}
+GridAccessible::GridAccessible(QWidget* widget, EmojiCells* cells)
+    : QAccessibleWidget(widget, QAccessible::List), cells_(cells), generation_(cells->generation()) {}
 
 GridAccessible::~GridAccessible() {
-    for (const QAccessible::Id id : cells_) QAccessible::deleteAccessibleInterface(id);
+    for (const QAccessible::Id id : cellIds_) QAccessible::deleteAccessibleInterface(id);
 }
 
 QAccessibleInterface* GridAccessible::create(const QString&, QObject* object) {
-    if (auto* grid = dynamic_cast<EmojiGridWidget*>(object)) return new GridAccessible(grid);
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (auto* cells = dynamic_cast<EmojiCells*>(object); widget != nullptr && cells != nullptr)
+        return new GridAccessible(widget, cells);
     return nullptr;
 }
 
-EmojiGridWidget* GridAccessible::grid() const { return static_cast<EmojiGridWidget*>(widget()); }
-
 void GridAccessible::dropStaleCells() const {
-    if (grid()->generation() == generation_) return;
-    for (const QAccessible::Id id : cells_) QAccessible::deleteAccessibleInterface(id);
-    cells_.clear();
-    generation_ = grid()->generation();
+    if (cells_->generation() == generation_) return;
+    for (const QAccessible::Id id : cellIds_) QAccessible::deleteAccessibleInterface(id);
+    cellIds_.clear();
+    generation_ = cells_->generation();
 }
 
-int GridAccessible::childCount() const { return static_cast<int>(grid()->cellCount()); }
+int GridAccessible::childCount() const { return static_cast<int>(cells_->cellCount()); }
 
 QAccessibleInterface* GridAccessible::child(int index) const {
     dropStaleCells();
     if (index < 0 || index >= childCount()) return nullptr;
-    if (cells_.size() < static_cast<std::size_t>(childCount()))
-        cells_.resize(static_cast<std::size_t>(childCount()), 0);
-    QAccessible::Id& id = cells_[static_cast<std::size_t>(index)];
-    if (id == 0) id = QAccessible::registerAccessibleInterface(new CellAccessible(grid(), index));
+    if (cellIds_.size() < static_cast<std::size_t>(childCount()))
+        cellIds_.resize(static_cast<std::size_t>(childCount()), 0);
+    QAccessible::Id& id = cellIds_[static_cast<std::size_t>(index)];
+    if (id == 0) id = QAccessible::registerAccessibleInterface(new CellAccessible(widget(), cells_, index));
     return QAccessible::accessibleInterface(id);
 }
 
 int GridAccessible::indexOfChild(const QAccessibleInterface* child) const {
     const auto* cell = dynamic_cast<const CellAccessible*>(child);
-    return cell != nullptr && cell->grid() == grid() && cell->isValid() ? cell->index() : -1;
+    return cell != nullptr && cell->cells() == cells_ && cell->isValid() ? cell->index() : -1;
 }
 
 QAccessibleInterface* GridAccessible::childAt(int x, int y) const {
-    const std::ptrdiff_t index = grid()->cellAt(grid()->mapFromGlobal(QPointF(x, y)));
-    return index == EmojiGridWidget::kNone ? nullptr : child(static_cast<int>(index));
+    const std::ptrdiff_t index = cells_->cellAt(widget()->mapFromGlobal(QPointF(x, y)));
+    return index == EmojiCells::kNone ? nullptr : child(static_cast<int>(index));
 }
 
 QAccessibleInterface* GridAccessible::focusChild() const {
-    const std::ptrdiff_t focused = grid()->focusedCell();
-    return focused == EmojiGridWidget::kNone ? nullptr : child(static_cast<int>(focused));
+    const std::ptrdiff_t focused = cells_->focusedCell();
+    return focused == EmojiCells::kNone ? nullptr : child(static_cast<int>(focused));
 }
 
 }  // namespace zindo::platform::qt

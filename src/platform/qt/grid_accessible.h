@@ -1,5 +1,6 @@
-// The grid for assistive technologies: a list of push buttons in grid order,
-// each named by its emoji, described by its keywords, pressed as a click.
+// Emoji cells for assistive technologies (the grid, a cell's skin tones): a
+// list of push buttons in order, each named by its emoji, described by what
+// it means, pressed as a click.
 #pragma once
 
 #include <QAccessibleWidget>
@@ -8,11 +9,11 @@
 
 namespace zindo::platform::qt {
 
-class EmojiGridWidget;
+class EmojiCells;
 
 class GridAccessible : public QAccessibleWidget {
 public:
-    explicit GridAccessible(EmojiGridWidget* grid);
+    GridAccessible(QWidget* widget, EmojiCells* cells);
     ~GridAccessible() override;
 
     int childCount() const override;
@@ -21,16 +22,16 @@ public:
     QAccessibleInterface* childAt(int x, int y) const override;
     QAccessibleInterface* focusChild() const override;
 
-    // Our accessible for the grid widget, else null: for QAccessible::installFactory.
+    // Our accessible for a widget of emoji cells, else null: for QAccessible::installFactory.
     static QAccessibleInterface* create(const QString& className, QObject* object);
 
 private:
-    EmojiGridWidget* grid() const;
-    // Cells of an older grid are invalid: a rebuild replaced their buttons.
+    // Cells of an older generation are invalid: a rebuild replaced their buttons.
     void dropStaleCells() const;
 
+    EmojiCells* cells_;
     mutable std::uint64_t generation_;
-    mutable std::vector<QAccessible::Id> cells_;
+    mutable std::vector<QAccessible::Id> cellIds_;
 };
 
 }  // namespace zindo::platform::qt

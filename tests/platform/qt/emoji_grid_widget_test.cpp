@@ -10,8 +10,10 @@
 #include <cmath>
 #include <set>
 
+#include "catalogue/skin_tones.h"
 #include "platform/qt/grid_focus.h"
 #include "platform/qt/picker_widgets.h"
+#include "platform/qt/skin_tone_strip.h"
 
 namespace zindo::testing {
 namespace {
@@ -20,10 +22,13 @@ using namespace platform::qt;
 
 // A joiner sequence split into several glyphs shows as its parts side by
 // side; a glyph from another font shows in black and white.
-TEST(EmojiRendererTest, EveryEmojiOnDisplayIsOneGlyphOfTheColourFont) {
+TEST(EmojiRendererTest, EveryEmojiOnDisplayAndEverySkinToneOfOneIsOneGlyphOfTheColourFont) {
     ASSERT_TRUE(EmojiRenderer::hasColourEmojiFont()) << "install fonts-noto-color-emoji";
     std::set<std::string> texts{"\U0001F986", "\u2705"};  // the duck and the flash
-    for (const EmojiString emoji : buildCatalogue().emojiList) texts.emplace(emoji);
+    for (const EmojiString emoji : buildCatalogue().emojiList) {
+        texts.emplace(emoji);
+        for (const SkinTone& tone : skinTonesOf(emoji)) texts.emplace(tone.form);
+    }
     for (const std::string& text : texts) {
         QTextLayout layout(EmojiRenderer::drawableText(QString::fromStdString(text)), EmojiRenderer::emojiFont(28));
         layout.beginLayout();
@@ -110,6 +115,7 @@ TEST(EmojiGridWidgetTest, AHoverDescribesACellAndOnlyALeftClickOnItCopiesItUnder
     QTest::mouseRelease(picker.grid, Qt::LeftButton, {}, cell.center() + QPoint(52, 0));  // a change of mind
     QTest::mouseClick(picker.grid, Qt::RightButton, {}, cell.center());
     EXPECT_EQ(picker.clipboard(), std::nullopt);
+    EXPECT_EQ(picker.window->findChild<QWidget*>(QStringLiteral("skinTones")), nullptr) << "no skin tones to show";
     QTest::mouseClick(picker.grid, Qt::LeftButton, {}, cell.center());
     EXPECT_EQ(picker.clipboard(), "\U0001F643");
     picker.advance(0.15);  // the mark at its full alpha
@@ -177,6 +183,66 @@ TEST(EmojiGridWidgetTest, TheKeysMoveARingThatStaysInViewCrossBetweenFieldAndGri
     EXPECT_TRUE(picker.field->hasFocus());
     EXPECT_EQ(keys({Qt::Key_Down}), 0);
     picker.key(Qt::Key_Escape);
+    EXPECT_FALSE(picker.isOpen());
+}
+
+// "thumbs" finds 👍 first.
+TEST(EmojiGridWidgetTest, ARightClickALongPressOrTheMenuKeyShowsTheSkinTonesBesideTheCellForKeysOrAClickToCopy) {
+    PickerWidgets picker;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(picker.window));
+    picker.field->setText(QStringLiteral("thumbs"));
+    const QRect cell = picker.grid->cellRect(0);
+    QTest::mouseClick(picker.grid, Qt::RightButton, {}, cell.center());
+    auto* strip = picker.window->findChild<SkinToneStrip*>(QStringLiteral("skinTones"));
+    ASSERT_NE(strip, nullptr);
+    ASSERT_TRUE(strip->isVisible());
+    std::vector<std::string> shown;
+    for (std::ptrdiff_t index = 0; index < strip->cellCount(); ++index)
+        shown.push_back(strip->cellName(index).toStdString());
+    EXPECT_EQ(shown,
+              (std::vector<std::string>{"\U0001F44D", "\U0001F44D\U0001F3FB", "\U0001F44D\U0001F3FC",
+                                        "\U0001F44D\U0001F3FD", "\U0001F44D\U0001F3FE", "\U0001F44D\U0001F3FF"}));
+    const QRect inWindow(picker.grid->mapTo(picker.window, cell.topLeft()), cell.size());
+    EXPECT_TRUE(picker.window->rect().contains(strip->geometry()));
+    EXPECT_FALSE(strip->geometry().intersects(inWindow)) << "beside the cell, not over it";
+    // Each tone drawn as the grid draws a cell, over the strip's ground.
+    const QImage tone = strip->grab(strip->cellRect(5)).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage expected(tone.size(), tone.format());
+    expected.setDevicePixelRatio(tone.devicePixelRatio());
+    expected.fill(tone.pixel(0, 0));
+    QPainter(&expected).drawImage(0, 0, picker.renderer.image(strip->cellName(5), 28, cell.width(), 2));
+    EXPECT_EQ(tone, expected);
+
+    // Esc, a click elsewhere and a new search close the strip alone.
+    picker.key(Qt::Key_Escape);
+    EXPECT_FALSE(strip->isVisible());
+    EXPECT_TRUE(picker.grid->hasFocus());
+    picker.key(Qt::Key_Menu);
+    EXPECT_TRUE(strip->hasFocus());
+    QTest::mouseClick(picker.grid, Qt::LeftButton, {}, cell.center());
+    EXPECT_FALSE(strip->isVisible());
+    QTest::keyClick(picker.grid, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(strip->isVisible());
+    picker.field->setText(QStringLiteral("thumbs up"));
+    EXPECT_FALSE(strip->isVisible());
+    EXPECT_EQ(picker.clipboard(), std::nullopt);
+    EXPECT_TRUE(picker.isOpen());
+
+    // Held half a second, the cell shows its tones and its release copies nothing.
+    picker.field->setText(QStringLiteral("thumbs"));
+    QTest::mousePress(picker.grid, Qt::LeftButton, {}, cell.center());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return strip->isVisible(); }, 10000));
+    QTest::mouseRelease(picker.grid, Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(picker.clipboard(), std::nullopt);
+    picker.key(Qt::Key_End);
+    picker.key(Qt::Key_Home);
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Return})
+        picker.key(key);
+    EXPECT_EQ(picker.clipboard(), "\U0001F44D\U0001F3FC");
+    EXPECT_FALSE(strip->isVisible());
+    picker.advance(0.15);
+    EXPECT_GT(greenShare(picker.grid->grab(cell).toImage()), 0.1) << "the flash over the grid's cell";
+    picker.advance(0.15);
     EXPECT_FALSE(picker.isOpen());
 }
 

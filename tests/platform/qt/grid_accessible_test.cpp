@@ -45,5 +45,23 @@ TEST(GridAccessibleTest, TheGridIsAListOfPushButtonsNamedAndDescribedInGridOrder
     EXPECT_EQ(picker.clipboard(), expectedTitles("").at(3));
 }
 
+TEST(GridAccessibleTest, ACellsSkinTonesAreAListOfPushButtonsNamedByTheirEmojiAndDescribedByTheirNames) {
+    PickerWidgets picker;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(picker.window));
+    picker.field->setText(QStringLiteral("thumbs"));
+    QTest::mouseClick(picker.grid, Qt::RightButton, {}, picker.grid->cellRect(0).center());
+    QAccessibleInterface* tones =
+        QAccessible::queryAccessibleInterface(picker.window->findChild<QWidget*>(QStringLiteral("skinTones")));
+    ASSERT_NE(tones, nullptr);
+    EXPECT_EQ(tones->role(), QAccessible::List);
+    ASSERT_EQ(tones->childCount(), 6);
+    EXPECT_EQ(tones->child(3)->role(), QAccessible::Button);
+    EXPECT_EQ(tones->child(3)->text(QAccessible::Name), QString::fromUtf8("\U0001F44D\U0001F3FD"));
+    EXPECT_EQ(tones->child(3)->text(QAccessible::Description), QStringLiteral("thumbs up: medium skin tone"));
+    EXPECT_EQ(tones->focusChild(), tones->child(0));
+    tones->child(5)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(picker.clipboard(), "\U0001F44D\U0001F3FF");
+}
+
 }  // namespace
 }  // namespace zindo::testing
