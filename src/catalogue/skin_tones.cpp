@@ -6,8 +6,13 @@ namespace zindo {
 
 // string_view compares bytes as unsigned, as the generator sorts them.
 std::span<const SkinTone> skinTonesOf(EmojiString emoji) {
-    const auto found = std::ranges::equal_range(tables::kSkinTones, emoji, {}, &SkinTone::emoji);
-    return {found.begin(), found.end()};
+    // Not std::ranges: clang 14, which builds the fuzzer, cannot compile GCC 12's ranges.
+    struct ByEmoji {
+        bool operator()(const SkinTone& tone, EmojiString key) const { return tone.emoji < key; }
+        bool operator()(EmojiString key, const SkinTone& tone) const { return key < tone.emoji; }
+    };
+    const auto [first, last] = std::equal_range(tables::kSkinTones.begin(), tables::kSkinTones.end(), emoji, ByEmoji{});
+    return {first, last};
 }
 
 std::string_view nameOf(const SkinTone& tone, const LanguageWords* languageWords) {
