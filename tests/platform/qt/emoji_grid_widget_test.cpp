@@ -193,7 +193,8 @@ TEST(EmojiGridWidgetTest, ARightClickALongPressOrTheMenuKeyShowsTheSkinTonesBesi
     picker.field->setText(QStringLiteral("thumbs"));
     const QRect cell = picker.grid->cellRect(0);
     QTest::mouseClick(picker.grid, Qt::RightButton, {}, cell.center());
-    auto* strip = picker.window->findChild<SkinToneStrip*>(QStringLiteral("skinTones"));
+    // By name and cast: Qt 6.8 finds by class only what has Q_OBJECT.
+    auto* strip = dynamic_cast<SkinToneStrip*>(picker.window->findChild<QWidget*>(QStringLiteral("skinTones")));
     ASSERT_NE(strip, nullptr);
     ASSERT_TRUE(strip->isVisible());
     std::vector<std::string> shown;
