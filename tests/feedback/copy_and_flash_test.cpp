@@ -58,7 +58,9 @@ TEST(CopyTest, ASkinToneChosenForACellIsCopiedExactlyUnderTheCellsFlashAndCloses
     ASSERT_EQ(thumbs.alternates().size(), 5u);
     EXPECT_EQ(thumbs.alternates()[4].title, "\U0001F44D\U0001F3FF");
     EXPECT_EQ(thumbs.alternates()[4].toolTip, "thumbs up: dark skin tone");
-    EXPECT_EQ(thumbs.toolTip(), "\U0001F44D, thumbs, up, 1, hand, thumb; skin tones: right-click or Menu key");
+    // Its English words come from the release's CLDR; the note on the tones is ours.
+    EXPECT_TRUE(thumbs.toolTip().starts_with("\U0001F44D, thumbs, up, ")) << thumbs.toolTip();
+    EXPECT_TRUE(thumbs.toolTip().ends_with("; skin tones: right-click or Menu key")) << thumbs.toolTip();
     EXPECT_TRUE(picker.buttons().at(365)->alternates().empty()) << "the duck";
     thumbs.performAlternateClick(4);
     EXPECT_EQ(session.clipboard(), "\U0001F44D\U0001F3FF");

@@ -51,10 +51,10 @@ public:
 struct Session {
     FakeDesktop desktop;
     testing::ManualClock clock;
-    InsertAfterClose insertion{clock, [this] {
-                                   return InsertAfterClose::Choice{std::make_unique<FakeTypist>(desktop), {}};
-                               }};
+    InsertAfterClose insertion{clock, [this] { return typist(); }};
     NoWindows server;
+
+    InsertAfterClose::Choice typist() { return {std::make_unique<FakeTypist>(desktop), {}}; }
 
     std::shared_ptr<Window> openPicker(bool insert, std::string name) {
         if (insert) insertion.expectPicker();
