@@ -1,3 +1,5 @@
+#include <malloc.h>
+
 #include <iostream>
 #include <string_view>
 #include <vector>
@@ -27,6 +29,11 @@ int main(int argc, char** argv) {
             break;
     }
     zindo::platform::qt::chooseInputModule();
+    // Large blocks always in mappings of their own, given back when freed.
+    // glibc otherwise raises this bar to the largest block freed so far: the
+    // first picker after an idle time then grew the heap by a grid's worth
+    // of drawings again, as large as the first picker's was.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     zindo::platform::qt::QtHost host(argc, argv, instance);
     if (outcome.showPicker) host.showPickerAtStart(outcome.insert);
     if (outcome.background) host.startInBackground();

@@ -76,8 +76,8 @@ bool EmojiGridWidget::syncDocument() {
     }
     // The picker's first grid is drawn ahead: the grids that typing brings
     // show its emoji again, and find them ready.
-    if (!drewAhead_ && !cells_.empty()) {
-        drewAhead_ = true;
+    if (!firstGrid_ && !cells_.empty()) {
+        firstGrid_ = generation_;
         QStringList titles;
         for (std::ptrdiff_t index = 0; index < cellCount(); ++index)
             titles << QString::fromStdString(cell(index)->title());
@@ -250,6 +250,12 @@ void EmojiGridWidget::paintEvent(QPaintEvent* event) {
             shown << QString::fromStdString(cell(index)->title());
     }
     if (!shown.isEmpty()) renderer_.drawNow(shown, cell(0)->font().pointSize, cell(0)->frame().size.width, ratio);
+    // What the next picker shows first, kept while the program idles. At each ratio, since a
+    // window on Wayland learns its screen's only once shown.
+    if (generation_ == firstGrid_ && ratio != firstScreenKeptAt_ && !shown.isEmpty()) {
+        firstScreenKeptAt_ = ratio;
+        renderer_.keepWhenForgetting(shown, cell(0)->font().pointSize, cell(0)->frame().size.width, ratio);
+    }
     const Button* focusedButton = cell(focusedCell());
     const Button* pressedButton = cell(pressed_);
     const Button* hoveredButton = cell(hovered_);

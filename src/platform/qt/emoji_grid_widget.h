@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "platform/controls.h"
@@ -76,8 +77,9 @@ private:
     std::ptrdiff_t hovered_ = kNone;
     std::ptrdiff_t pressed_ = kNone;
     std::ptrdiff_t focused_ = kNone;
-    bool ringShown_ = false;  // only while the focus came from the keyboard
-    bool drewAhead_ = false;
+    bool ringShown_ = false;                  // only while the focus came from the keyboard
+    std::optional<std::uint64_t> firstGrid_;  // the generation of the picker's first grid, drawn ahead
+    qreal firstScreenKeptAt_ = 0;             // the ratio its first screen was last kept at
     QTimer longPress_;
     QPointer<SkinToneStrip> strip_;  // made on first use, a child of the window so that no viewport clips it
 };

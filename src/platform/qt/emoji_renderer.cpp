@@ -73,6 +73,31 @@ QImage EmojiRenderer::textLine(const TextLine& line) {
     return image;
 }
 
+void EmojiRenderer::keepWhenForgetting(const QStringList& texts, double pixelSize, double box, qreal devicePixelRatio) {
+    const std::lock_guard lock(mutex_);
+    keptWhenForgetting_.clear();
+    for (const QString& text : texts) keptWhenForgetting_.insert({text, pixelSize, box, devicePixelRatio});
+}
+
+// The credits line stays too: tens of kilobytes that save a new picker
+// half its work.
+void EmojiRenderer::forgetDrawings() {
+    const std::lock_guard lock(mutex_);
+    ahead_.clear();
+    for (const Drawing& drawing : drawn_.keys())
+        if (!keptWhenForgetting_.contains(drawing)) drawn_.remove(drawing);
+    // A worker that has ended still holds its stack until joined.
+    if (!working_ && worker_.joinable()) worker_.join();
+}
+
+void EmojiRenderer::keepOnlyRatio(qreal devicePixelRatio) {
+    if (devicePixelRatio == ratio_) return;
+    ratio_ = devicePixelRatio;
+    std::erase_if(ahead_, [&](const Drawing& drawing) { return drawing.devicePixelRatio != ratio_; });
+    for (const Drawing& drawing : drawn_.keys())
+        if (drawing.devicePixelRatio != ratio_) drawn_.remove(drawing);
+}
+
 QString EmojiRenderer::colourEmojiFamily() { return kColourEmojiFamily; }
 
 bool EmojiRenderer::hasColourEmojiFont() { return QFontDatabase::families().contains(kColourEmojiFamily); }
@@ -93,17 +118,24 @@ QImage EmojiRenderer::image(const QString& text, double pixelSize, double box, q
     const Drawing drawing{text, pixelSize, box, devicePixelRatio};
     {
         const std::lock_guard lock(mutex_);
+        keepOnlyRatio(devicePixelRatio);
         if (const QImage* found = drawn_.object(drawing)) return *found;
     }
     QImage image = draw(drawing);
     const std::lock_guard lock(mutex_);
-    drawn_.insert(drawing, new QImage(image), image.sizeInBytes());
+    keep(drawing, image);
     return image;
+}
+
+// Unless the ratio changed while it was drawn.
+void EmojiRenderer::keep(const Drawing& drawing, const QImage& image) {
+    if (drawing.devicePixelRatio == ratio_) drawn_.insert(drawing, new QImage(image), image.sizeInBytes());
 }
 
 // Only what is not drawn yet: a picker whose emoji are all drawn starts no thread.
 void EmojiRenderer::drawAhead(const QStringList& texts, double pixelSize, double box, qreal devicePixelRatio) {
     const std::lock_guard lock(mutex_);
+    keepOnlyRatio(devicePixelRatio);
     ahead_.clear();
     for (const QString& text : texts) {
         Drawing drawing{text, pixelSize, box, devicePixelRatio};
@@ -114,6 +146,7 @@ void EmojiRenderer::drawAhead(const QStringList& texts, double pixelSize, double
 
 void EmojiRenderer::drawNow(const QStringList& texts, double pixelSize, double box, qreal devicePixelRatio) {
     std::unique_lock lock(mutex_);
+    keepOnlyRatio(devicePixelRatio);
     std::deque<Drawing> missing;
     for (const QString& text : texts) {
         Drawing drawing{text, pixelSize, box, devicePixelRatio};
@@ -129,7 +162,7 @@ void EmojiRenderer::drawNow(const QStringList& texts, double pixelSize, double b
         lock.unlock();
         const QImage image = draw(drawing);
         lock.lock();
-        drawn_.insert(drawing, new QImage(image), image.sizeInBytes());
+        keep(drawing, image);
     }
     drawnWake_.wait(lock, [this] { return !drawingNeeded_; });
 }
@@ -155,7 +188,7 @@ void EmojiRenderer::drawAheadUntilDone() {
         lock.unlock();
         const QImage image = draw(drawing);
         lock.lock();
-        drawn_.insert(drawing, new QImage(image), image.sizeInBytes());
+        keep(drawing, image);
         drawingNeeded_ = false;
         if (needed) drawnWake_.notify_one();
     }

@@ -8,6 +8,7 @@
 #include <QCache>
 #include <QFont>
 #include <QImage>
+#include <QSet>
 #include <QString>
 #include <condition_variable>
 #include <deque>
@@ -51,6 +52,13 @@ public:
     };
     QImage textLine(const TextLine& line);
 
+    // What a new picker shows first, kept when the rest is forgotten: its
+    // first paint then waits for nothing. Replaces what was kept before.
+    void keepWhenForgetting(const QStringList& texts, double pixelSize, double box, qreal devicePixelRatio);
+    // Lets go of the drawings but those, and of what was still to draw: for
+    // when no picker has been open for a while.
+    void forgetDrawings();
+
     // The colour emoji font first, so that no emoji falls to a black-and-white one.
     static QFont emojiFont(double pixelSize);
     // The text as the colour font shapes it into one glyph. The font has no
@@ -77,6 +85,11 @@ private:
     // label's own font may have a black-and-white glyph (a grey outline for
     // the heart of "❤️"), which it would use first.
     static QString withColourEmoji(const QString& text);
+    // Drawings at another ratio than the one asked for now go: a window
+    // that learns its screen's ratio only once shown (Wayland's 1.25) was
+    // drawn ahead at a guess no window paints with.
+    void keepOnlyRatio(qreal devicePixelRatio);
+    void keep(const Drawing& drawing, const QImage& image);
     void startWorker();
     void drawAheadUntilDone();
 
@@ -85,6 +98,8 @@ private:
     std::mutex mutex_;  // guards what follows, shared with the worker
     QCache<Drawing, QImage> drawn_;
     std::deque<Drawing> ahead_;
+    QSet<Drawing> keptWhenForgetting_;
+    qreal ratio_ = 0;             // that of every drawing kept
     std::size_t needed_ = 0;      // how many at the front of ahead_ a paint waits for
     bool drawingNeeded_ = false;  // whether the worker is drawing one of them
     bool working_ = false;        // whether the worker runs

@@ -1,5 +1,6 @@
 #include "platform/qt/qt_host.h"
 
+#include <malloc.h>
 #include <QAccessible>
 #include <QClipboard>
 #include <QCursor>
@@ -28,6 +29,11 @@ QScreen* currentScreen() {
     QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
     return screen != nullptr ? screen : QGuiApplication::primaryScreen();
 }
+
+// Long enough that a picker opened again for a second emoji finds all kept,
+// short enough that what a picker left is gone before the person has turned
+// to other work.
+constexpr double kIdleSeconds = 10.0;
 
 // Our screens are y-up, flipped about the bottom of the virtual desktop.
 double desktopHeight() {
@@ -68,6 +74,7 @@ Rect QtHost::screenFrame() const {
 
 void QtHost::run(Application& application) {
     application_ = &application;
+    idle_.emplace(application.mainQueue(), kIdleSeconds, [this] { releaseWhileIdle(); });
     QCoreApplication::setApplicationName(QString::fromStdString(ProcessInfo::processInfo().processName()));
     // The application id: on Wayland our windows' app_id, by which desktops find the desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zindozindo.zindozindo"));
@@ -130,6 +137,7 @@ void QtHost::windowDidOrderFront(Window& window) {
             spare_ != nullptr ? std::exchange(spare_, nullptr) : new WindowWidget(renderer_, [this] { afterEvent(); });
         widget->attach(window);
         insertion_.pickerShown(window);
+        idle_->pickerOpened();
     }
     // Placed by the controller in the screen frame above, in y-up points.
     widget->move(toQt(window.contentRect(), desktopHeight()).topLeft().toPoint());
@@ -148,6 +156,7 @@ void QtHost::windowDidClose(Window& window) {
     }
     widgets_.erase(found);
     insertion_.pickerClosed(window);
+    idle_->pickerClosed();
     if (quitWithLastWindow_ && widgets_.empty()) quitOnceNothingIsLeft();
 }
 
@@ -174,6 +183,15 @@ void QtHost::quitOnceNothingIsLeft() {
         });
     }
     quitIfDone();
+}
+
+// What a closed picker leaves goes: the kept widget with its backing store,
+// the drawings but those a new picker shows first, and the pages of heap
+// they freed, which glibc would otherwise keep.
+void QtHost::releaseWhileIdle() {
+    delete std::exchange(spare_, nullptr);
+    renderer_.forgetDrawings();
+    malloc_trim(0);
 }
 
 void QtHost::activateIgnoringOtherApps() {

@@ -8,9 +8,11 @@
 #include <QTimer>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "platform/clock.h"
 #include "platform/host.h"
+#include "platform/idle_release.h"
 #include "platform/qt/clipboard.h"
 #include "platform/qt/colour_scheme.h"
 #include "platform/qt/emoji_renderer.h"
@@ -68,6 +70,7 @@ private:
     void runDue();
     void quitOnceNothingIsLeft();
     void trayArrived();
+    void releaseWhileIdle();
     void showForLaterStart(const SingleInstance::Request& request);
 
     QApplication qtApplication_;
@@ -80,7 +83,8 @@ private:
     SingleInstance& instance_;
     QuitOnSignals quitOnSignals_;
     std::map<const Window*, WindowWidget*> widgets_;
-    WindowWidget* spare_ = nullptr;  // a closed picker's, hidden, for the next
+    WindowWidget* spare_ = nullptr;    // a closed picker's, hidden, for the next
+    std::optional<IdleRelease> idle_;  // once running
     QTimer dueTimer_;
     QTimer frameTimer_;
     Application* application_ = nullptr;

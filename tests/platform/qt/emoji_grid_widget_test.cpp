@@ -43,6 +43,25 @@ TEST(EmojiRendererTest, EveryEmojiOnDisplayAndEverySkinToneOfOneIsOneGlyphOfTheC
     }
 }
 
+// A drawing kept comes back as the same image; one forgotten is drawn anew.
+TEST(EmojiRendererTest, KeepsDrawingsAtTheLastRatioOnlyAndWhenForgettingOnlyThoseAskedFor) {
+    EmojiRenderer renderer;
+    const QString dog = QStringLiteral("\U0001F436"), cat = QStringLiteral("\U0001F431");
+    const auto drawingOf = [&](const QString& text, qreal ratio = 1.0) {
+        return renderer.image(text, 28, 44, ratio).cacheKey();
+    };
+    const qint64 dogAtOne = drawingOf(dog);
+    EXPECT_EQ(drawingOf(dog), dogAtOne);
+    drawingOf(dog, 2.0);
+    EXPECT_NE(drawingOf(dog), dogAtOne) << "a window moved to another ratio leaves nothing at the old one";
+
+    renderer.keepWhenForgetting({dog}, 28, 44, 1.0);
+    const qint64 keptDog = drawingOf(dog), catBefore = drawingOf(cat);
+    renderer.forgetDrawings();
+    EXPECT_EQ(drawingOf(dog), keptDog);
+    EXPECT_NE(drawingOf(cat), catBefore);
+}
+
 TEST(GridFocusTest, MovesStopAtTheEdgesAndUpFromTheTopRowLeaves) {
     using enum FocusMove;
     const GridShape rows{20, 8, 1}, pages{20, 8, 5}, one{1, 1, 1};  // rows 0-7, 8-15 and a short 16-19
