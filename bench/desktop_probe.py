@@ -11,7 +11,7 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
 from desktop import Desktop, wait_for  # noqa: E402
-from measures import WORDS, megabytes, percentile  # noqa: E402
+from measures import IDLE_SECONDS, WORDS, megabytes, percentile  # noqa: E402
 
 BINARY, PROBE, KEY_PROBE = sys.argv[1:4]
 VISIBLE = 72  # the cells of the first nine rows, which the 480-point grid shows
@@ -75,6 +75,40 @@ def shortcut(desktop):
                                 check=True).stdout.split()[1])
 
 
+def idle_weight(desktop, scale):
+    """PSS before the first picker, with it open, and once the program has idled after its close;
+    at scale 1 also the shortcut after that idle time, which finds only the first screen drawn."""
+    named = "" if scale == 1 else "scale%d_" % scale
+    env = dict(desktop.env, QT_SCALE_FACTOR=str(scale))
+    program = subprocess.Popen([BINARY, "--background"], env=env)
+    pss = lambda: megabytes(program.pid, "smaps_rollup", "Pss:")  # noqa: E731
+    try:
+        wait_for("the duck in the tray", desktop.ducks)
+        time.sleep(1.0)
+        before = pss()
+        subprocess.run([BINARY, "--show"], env=env, check=True)
+        picker = desktop.focused_picker()
+        time.sleep(1.0)
+        opened = pss()
+        desktop.close_picker(picker)
+        time.sleep(IDLE_SECONDS)
+        idled = pss()
+        after_idle = []
+        for _ in range(5 if scale == 1 else 0):
+            after_idle.append(shortcut(desktop))
+            desktop.close_picker(desktop.picker())
+            time.sleep(IDLE_SECONDS)
+    finally:
+        program.terminate()
+        program.wait(5)
+        wait_for("the duck to go", lambda: not desktop.ducks())
+    print("figure %spss_before_first_picker %.3g MB" % (named, before))
+    print("figure %spss_first_picker_open %.3g MB" % (named, opened))
+    print("figure %spss_idle_after_picker %.3g MB" % (named, idled))
+    if after_idle:
+        print("figure shortcut_after_idle_to_painted_picker %.4g ms" % statistics.median(after_idle))
+
+
 def main():
     desktop = Desktop()
     # The first XTest key makes the XTEST keyboard the core one, and every
@@ -124,6 +158,8 @@ def main():
         print("figure idle_rss %.4g MB" % statistics.median(idle))
         print("figure idle_pss %.4g MB" % statistics.median(idle_pss))
         as_a_person_sees_it(desktop)
+        for scale in (1, 2):
+            idle_weight(desktop, scale)
         sys.stdout.flush()
         subprocess.run([PROBE], env=desktop.env, check=True)
     finally:

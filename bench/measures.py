@@ -3,6 +3,9 @@
 # Typed and erased one after another; each brings emoji on screen that the words before did not.
 WORDS = ["heart", "face", "cat", "fire"]
 
+# The program lets go of what a closed picker left 10 s after the last one closed; a little more.
+IDLE_SECONDS = 12.0
+
 
 def percentile(values, share):
     ordered = sorted(values)

@@ -16,7 +16,7 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop import Sway, stop, wait_for, written  # noqa: E402
-from measures import WORDS, megabytes, percentile  # noqa: E402
+from measures import IDLE_SECONDS, WORDS, megabytes, percentile  # noqa: E402
 
 BINARY = sys.argv[1]
 STAMP = re.compile(rb"^\[\s*(\d+)\.(\d+)\]\s+(.*)$")
@@ -66,14 +66,19 @@ def main():
 
         # The shortcut as people use it daily: the program runs already, the last picker has closed
         # after its copy, and a while has passed since.
+        # Then what it weighs once idle after them, and the shortcut after that idle time.
         program, log = started(sway, "--background")
         wait_for("the duck in the tray", sway.tray_items)
-        shortcuts = []
-        for _ in range(12):
-            time.sleep(1.0)
+        time.sleep(1.0)
+        before = megabytes(program.pid, "smaps_rollup", "Pss:")
+        shortcuts, after_idle = [], []
+        for press in range(15):
+            time.sleep(1.0 if press < 12 else IDLE_SECONDS)
+            if press == 12:
+                idled = megabytes(program.pid, "smaps_rollup", "Pss:")
             begun = stamp_now()
             subprocess.run([BINARY, "--show"], env=sway.env, check=True)
-            shortcuts.append(wait_for("the picker's first frame", lambda: next(
+            (shortcuts if press < 12 else after_idle).append(wait_for("the picker's first frame", lambda: next(
                 (stamp for stamp in frames(log) if stamp >= begun), None), poll=0.005) - begun)
             sway.run("swaymsg", '[app_id="io.github.zindozindo.zindozindo"] kill')
             wait_for("the picker to go", lambda: not sway.pickers())
@@ -115,6 +120,9 @@ def main():
         print("figure wayland_exec_to_first_buffer %.4g ms" % statistics.median(starts))
         print("figure wayland_shortcut_to_first_buffer %.4g ms" % statistics.median(shortcuts[1:]))
         print("figure wayland_first_shortcut_to_first_buffer %.4g ms" % shortcuts[0])
+        print("figure wayland_shortcut_after_idle_to_first_buffer %.4g ms" % statistics.median(after_idle))
+        print("figure wayland_pss_before_first_picker %.3g MB" % before)
+        print("figure wayland_pss_idle_after_pickers %.3g MB" % idled)
         print("figure wayland_pss_picker_open %.3g MB" % statistics.median(opened))
         print("figure wayland_pss_after_use %.3g MB" % statistics.median(used))
         print("figure wayland_key_to_frame_median %.3g ms" % statistics.median(keys))
