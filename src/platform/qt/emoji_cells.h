@@ -8,6 +8,9 @@
 #include <cstddef>
 #include <cstdint>
 
+class QHelpEvent;
+class QWidget;
+
 namespace zindo::platform::qt {
 
 class EmojiCells {
@@ -28,5 +31,11 @@ public:
     // Changes whenever the cells do: what was known of older ones is void.
     virtual std::uint64_t generation() const = 0;
 };
+
+// What the widget painting the cells answers to a tooltip event: the
+// description of the cell under the pointer, or no tooltip.
+void showCellToolTip(QWidget& widget, const EmojiCells& cells, QHelpEvent& help);
+// Tells assistive technologies which cell has the keyboard, while the widget has it.
+void announceFocusedCell(QWidget& widget, std::ptrdiff_t index);
 
 }  // namespace zindo::platform::qt

@@ -7,7 +7,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollArea>
-#include <QToolTip>
 
 #include "platform/qt/geometry.h"
 #include "platform/qt/grid_focus.h"
@@ -212,24 +211,12 @@ void EmojiGridWidget::setFocused(std::ptrdiff_t index) {
     if (auto* area = qobject_cast<QScrollArea*>(parentWidget() != nullptr ? parentWidget()->parentWidget() : nullptr))
         area->ensureVisible(rect.center().x(), rect.center().y(), rect.width() / 2 + kInset,
                             rect.height() / 2 + kInset);
-    if (QAccessible::isActive() && hasFocus()) {
-        QAccessibleEvent focused(this, QAccessible::Focus);
-        focused.setChild(static_cast<int>(index));
-        QAccessible::updateAccessibility(&focused);
-    }
+    announceFocusedCell(*this, index);
 }
 
 bool EmojiGridWidget::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
-        auto* help = static_cast<QHelpEvent*>(event);
-        const std::ptrdiff_t index = cellAt(help->pos());
-        const Button* button = cell(index);
-        if (button == nullptr || button->toolTip().empty()) {
-            QToolTip::hideText();
-            event->ignore();
-        } else {
-            QToolTip::showText(help->globalPos(), QString::fromStdString(button->toolTip()), this, cellRect(index));
-        }
+        showCellToolTip(*this, *this, *static_cast<QHelpEvent*>(event));
         return true;
     }
     return QWidget::event(event);

@@ -1,12 +1,10 @@
 #include "platform/qt/skin_tone_strip.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QToolTip>
 #include <algorithm>
 
 namespace zindo::platform::qt {
@@ -91,23 +89,12 @@ void SkinToneStrip::pressCell(std::ptrdiff_t index) {
 void SkinToneStrip::setFocused(std::ptrdiff_t index) {
     focused_ = index;
     update();
-    if (QAccessible::isActive() && hasFocus()) {
-        QAccessibleEvent focused(this, QAccessible::Focus);
-        focused.setChild(static_cast<int>(index));
-        QAccessible::updateAccessibility(&focused);
-    }
+    announceFocusedCell(*this, index);
 }
 
 bool SkinToneStrip::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
-        auto* help = static_cast<QHelpEvent*>(event);
-        const std::ptrdiff_t index = cellAt(help->pos());
-        if (hasCell(index)) {
-            QToolTip::showText(help->globalPos(), cellDescription(index), this, cellRect(index));
-        } else {
-            QToolTip::hideText();
-            event->ignore();
-        }
+        showCellToolTip(*this, *this, *static_cast<QHelpEvent*>(event));
         return true;
     }
     return QWidget::event(event);
